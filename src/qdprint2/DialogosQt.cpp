@@ -1,0 +1,228 @@
+#include "DialogosQt.h"
+#include "BusquedaQt.h"
+#include "ContratoErrores.h"
+#include "UtilGeneral.h"
+#include <QApplication>
+#include <QCalendarWidget>
+#include <QComboBox>
+#include <QDate>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QFormLayout>
+#include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+QString tituloVentana(const QString& titulo) {
+    return titulo.isEmpty() ? QApplication::applicationName() : titulo;
+}
+} // namespace
+
+QString FiltroQt(const QString& filtro) {
+    const int barra = filtro.indexOf(u'|');
+    if (barra < 0)
+        return filtro;
+    return filtro.left(barra).trimmed() + QStringLiteral(" (") + filtro.mid(barra + 1).trimmed() +
+           QStringLiteral(")");
+}
+
+int DialogosQt::Mensaje(const QString& texto, int estilo, const QString& titulo) {
+    QMessageBox caja;
+    caja.setWindowTitle(tituloVentana(titulo));
+    caja.setText(QString(texto).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n'));
+    switch (estilo & EstilosMensaje::MascaraIcono) {
+    case EstilosMensaje::Critico:
+        caja.setIcon(QMessageBox::Critical);
+        break;
+    case EstilosMensaje::Pregunta:
+        caja.setIcon(QMessageBox::Question);
+        break;
+    case EstilosMensaje::Exclamacion:
+        caja.setIcon(QMessageBox::Warning);
+        break;
+    case EstilosMensaje::Informacion:
+        caja.setIcon(QMessageBox::Information);
+        break;
+    default:
+        break;
+    }
+    struct Boton {
+        const char* texto;
+        int respuesta;
+        QMessageBox::ButtonRole rol;
+    };
+    QList<Boton> botones;
+    switch (estilo & EstilosMensaje::MascaraBotones) {
+    case EstilosMensaje::AceptarCancelar:
+        botones = {{"Aceptar", Respuestas::Aceptar, QMessageBox::AcceptRole},
+                   {"Cancelar", Respuestas::Cancelar, QMessageBox::RejectRole}};
+        break;
+    case EstilosMensaje::AbortarReintentarIgnorar:
+        botones = {{"&Abortar", Respuestas::Abortar, QMessageBox::RejectRole},
+                   {"&Reintentar", Respuestas::Reintentar, QMessageBox::AcceptRole},
+                   {"&Ignorar", Respuestas::Ignorar, QMessageBox::AcceptRole}};
+        break;
+    case EstilosMensaje::SiNoCancelar:
+        botones = {{"&Sí", Respuestas::Si, QMessageBox::YesRole},
+                   {"&No", Respuestas::No, QMessageBox::NoRole},
+                   {"Cancelar", Respuestas::Cancelar, QMessageBox::RejectRole}};
+        break;
+    case EstilosMensaje::SiNo:
+        botones = {{"&Sí", Respuestas::Si, QMessageBox::YesRole},
+                   {"&No", Respuestas::No, QMessageBox::NoRole}};
+        break;
+    case EstilosMensaje::ReintentarCancelar:
+        botones = {{"&Reintentar", Respuestas::Reintentar, QMessageBox::AcceptRole},
+                   {"Cancelar", Respuestas::Cancelar, QMessageBox::RejectRole}};
+        break;
+    default:
+        botones = {{"Aceptar", Respuestas::Aceptar, QMessageBox::AcceptRole}};
+        break;
+    }
+    QHash<QAbstractButton*, int> respuestaDe;
+    for (int i = 0; i < botones.size(); ++i) {
+        QPushButton* b = caja.addButton(QString::fromUtf8(botones[i].texto), botones[i].rol);
+        respuestaDe.insert(b, botones[i].respuesta);
+        const int porDefecto = (estilo >> 8) & 3; // 0, 256, 512: first, second, third button
+        if (i == porDefecto)
+            caja.setDefaultButton(b);
+    }
+    caja.exec();
+    QAbstractButton* pulsado = caja.clickedButton();
+    if (pulsado == nullptr || !respuestaDe.contains(pulsado)) {
+        // Closing the box counts as its cancel button, or as the only one.
+        return botones.size() == 1 ? botones.first().respuesta : Respuestas::Cancelar;
+    }
+    return respuestaDe.value(pulsado);
+}
+
+QString DialogosQt::Entrada(const QString& pregunta, const QString& titulo, const QString& inicial) {
+    QInputDialog d;
+    d.setWindowTitle(tituloVentana(titulo));
+    d.setLabelText(pregunta);
+    d.setTextValue(inicial);
+    d.setOkButtonText(QStringLiteral("Aceptar"));
+    d.setCancelButtonText(QStringLiteral("Cancelar"));
+    return d.exec() == QDialog::Accepted ? d.textValue() : QString();
+}
+
+std::optional<QString> DialogosQt::ElegirArchivo(const QString& titulo, const QString& filtro) {
+    const QString r = QFileDialog::getOpenFileName(nullptr, titulo, QString(), FiltroQt(filtro));
+    if (r.isEmpty())
+        return std::nullopt;
+    return r;
+}
+
+QString DialogosQt::Buscar(const PeticionBusqueda& peticion) {
+    BusquedaQt d(peticion);
+    return d.exec() == QDialog::Accepted ? d.valorElegido() : QString();
+}
+
+QString DialogosQt::Calendario(const QString& inicial) {
+    QDialog d;
+    d.setWindowTitle(QStringLiteral("Calendario"));
+    auto* cal = new QCalendarWidget(&d);
+    const QDate fecha = UtilGeneral::LeerFecha(inicial);
+    cal->setSelectedDate(fecha.isValid() ? fecha : QDate::currentDate());
+    auto* botones = new QDialogButtonBox(&d);
+    botones->addButton(QStringLiteral("Aceptar"), QDialogButtonBox::AcceptRole);
+    botones->addButton(QStringLiteral("Cancelar"), QDialogButtonBox::RejectRole);
+    auto* capa = new QVBoxLayout(&d);
+    capa->addWidget(cal);
+    capa->addWidget(botones);
+    QObject::connect(botones, &QDialogButtonBox::accepted, &d, &QDialog::accept);
+    QObject::connect(botones, &QDialogButtonBox::rejected, &d, &QDialog::reject);
+    QObject::connect(cal, &QCalendarWidget::activated, &d, &QDialog::accept);
+    if (d.exec() != QDialog::Accepted)
+        return {};
+    return cal->selectedDate().toString(QStringLiteral("dd/MM/yyyy"));
+}
+
+bool DialogosQt::Acceso(DatosAcceso& datos) {
+    QDialog d;
+    d.setWindowTitle(QStringLiteral("Control de Acceso"));
+    auto* usuario = new QLineEdit(datos.usuario, &d);
+    auto* clave = new QLineEdit(datos.clave, &d);
+    clave->setEchoMode(QLineEdit::Password);
+    auto* base = new QLineEdit(datos.baseDatos, &d);
+    auto* servidor = new QLineEdit(datos.servidor, &d);
+    auto* plataforma = new QComboBox(&d);
+    plataforma->addItems({QStringLiteral("SQL Server"), QStringLiteral("ORACLE")});
+    plataforma->setCurrentIndex(datos.plataforma > 0 ? 1 : 0);
+    auto* form = new QFormLayout;
+    form->addRow(QStringLiteral("Usuario"), usuario);
+    form->addRow(QStringLiteral("Contraseña"), clave);
+    form->addRow(QStringLiteral("Base de datos"), base);
+    form->addRow(QStringLiteral("Servidor"), servidor);
+    form->addRow(QStringLiteral("Plataforma"), plataforma);
+    auto* botones = new QDialogButtonBox(&d);
+    botones->addButton(QStringLiteral("Conectar"), QDialogButtonBox::AcceptRole);
+    botones->addButton(QStringLiteral("Cancelar"), QDialogButtonBox::RejectRole);
+    QObject::connect(botones, &QDialogButtonBox::accepted, &d, &QDialog::accept);
+    QObject::connect(botones, &QDialogButtonBox::rejected, &d, &QDialog::reject);
+    auto* capa = new QVBoxLayout(&d);
+    capa->addWidget(new QLabel(QStringLiteral("AUTENTICACION"), &d));
+    capa->addLayout(form);
+    capa->addWidget(botones);
+    if (d.exec() != QDialog::Accepted)
+        return false;
+    datos.usuario = usuario->text();
+    datos.clave = clave->text();
+    datos.baseDatos = base->text();
+    datos.servidor = servidor->text();
+    datos.plataforma = plataforma->currentIndex();
+    return true;
+}
+
+namespace {
+class ReconexionQt : public VentanaReconexion {
+public:
+    ReconexionQt() {
+        etiqueta_ = new QLabel(&ventana_);
+        barra_ = new QProgressBar(&ventana_);
+        barra_->setRange(0, 100);
+        reintentar_ = new QPushButton(QStringLiteral("Reintentar"), &ventana_);
+        cerrar_ = new QPushButton(QStringLiteral("Cerrar Sistema"), &ventana_);
+        auto* capa = new QVBoxLayout(&ventana_);
+        capa->addWidget(etiqueta_);
+        capa->addWidget(barra_);
+        auto* fila = new QHBoxLayout;
+        fila->addStretch();
+        fila->addWidget(reintentar_);
+        fila->addWidget(cerrar_);
+        capa->addLayout(fila);
+        QObject::connect(cerrar_, &QPushButton::clicked, [this] { cancelar_ = true; });
+        QObject::connect(reintentar_, &QPushButton::clicked, [this] { reintentarPulsado_ = true; });
+        ventana_.setMinimumWidth(420);
+    }
+    void Mostrar(const QString& titulo, const QString& mensaje) override {
+        ventana_.setWindowTitle(titulo);
+        etiqueta_->setText(QString(mensaje).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+        ventana_.show();
+        ventana_.raise();
+    }
+    void Progreso(int p) override { barra_->setValue(p); }
+    void ReintentarHabilitado(bool h) override { reintentar_->setEnabled(h); }
+    bool Cancelar() const override { return cancelar_; }
+    bool Reintentar() const override { return reintentarPulsado_; }
+    void LimpiarBanderas() override { cancelar_ = reintentarPulsado_ = false; }
+    void Cerrar() override { ventana_.close(); }
+
+private:
+    QDialog ventana_;
+    QLabel* etiqueta_;
+    QProgressBar* barra_;
+    QPushButton* reintentar_;
+    QPushButton* cerrar_;
+    bool cancelar_ = false;
+    bool reintentarPulsado_ = false;
+};
+} // namespace
+
+std::unique_ptr<VentanaReconexion> DialogosQt::Reconexion() { return std::make_unique<ReconexionQt>(); }

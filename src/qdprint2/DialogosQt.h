@@ -1,0 +1,18 @@
+#pragma once
+// The Qt side of the dialog seam: real modal windows with Spanish captions.
+#include "Dialogos.h"
+
+class DialogosQt : public Dialogos {
+public:
+    int Mensaje(const QString& texto, int estilo, const QString& titulo) override;
+    QString Entrada(const QString& pregunta, const QString& titulo,
+                    const QString& inicial) override;
+    std::optional<QString> ElegirArchivo(const QString& titulo, const QString& filtro) override;
+    QString Buscar(const PeticionBusqueda& peticion) override;
+    QString Calendario(const QString& inicial) override;
+    bool Acceso(DatosAcceso& datos) override;
+    std::unique_ptr<VentanaReconexion> Reconexion() override;
+};
+
+// A file filter in the suite's form ("Description |*.EXT") in Qt's form.
+QString FiltroQt(const QString& filtro);

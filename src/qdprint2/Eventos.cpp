@@ -1,0 +1,7 @@
+#include "Eventos.h"
+#include <QCoreApplication>
+
+void DejarCorrerEventos() {
+    if (QCoreApplication::instance() != nullptr)
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+}

@@ -1,0 +1,47 @@
+#include "InfoSistema.h"
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QSysInfo>
+#include <QUrl>
+
+namespace InfoSistema {
+namespace {
+Lanzador& lanzador() {
+    static Lanzador l;
+    return l;
+}
+QString entorno(const char* nombre) { return qEnvironmentVariable(nombre).trimmed(); }
+} // namespace
+
+QString NombreEquipo() {
+    const QString n = entorno("COMPUTERNAME");
+    return n.isEmpty() ? QSysInfo::machineHostName() : n;
+}
+
+QString UsuarioWindows() {
+    QString n = entorno("USERNAME");
+    if (n.isEmpty())
+        n = entorno("USER");
+    return n;
+}
+
+bool EjecutarDocumento(const QString&, const QString& archivo, const QString& parametros,
+                       const QString& carpeta, int) {
+    if (lanzador())
+        return lanzador()(archivo, parametros, carpeta);
+    const QFileInfo info(archivo);
+    if (info.isFile() && info.isExecutable()) {
+        return QProcess::startDetached(archivo, QProcess::splitCommand(parametros),
+                                       carpeta.isEmpty() ? info.absolutePath() : carpeta);
+    }
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(info.absoluteFilePath()));
+}
+
+QString CarpetaAlternativa() { return QDir::tempPath(); }
+
+void EstablecerLanzador(Lanzador l) { lanzador() = std::move(l); }
+
+} // namespace InfoSistema
