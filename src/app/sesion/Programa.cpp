@@ -2,6 +2,8 @@
 #include "UtilGeneral.h"
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <cstdio>
+#include <cstdlib>
 
 namespace Programa {
 namespace {
@@ -28,5 +30,21 @@ QString LineaComando() { return linea(); }
 void EstablecerCarpeta(const QString& c) { carpeta() = UtilGeneral::CarpetaConBarra(c); }
 
 void EstablecerLineaComando(const QString& l) { linea() = l; }
+
+namespace {
+bool& lanzar() {
+    static bool l = false;
+    return l;
+}
+} // namespace
+
+void Terminar(int codigo) {
+    if (lanzar())
+        throw FinDelPrograma{codigo};
+    std::fflush(nullptr);
+    std::_Exit(codigo);
+}
+
+void TerminarLanzando(bool l) { lanzar() = l; }
 
 } // namespace Programa

@@ -16,4 +16,13 @@ QString LineaComando();
 void EstablecerCarpeta(const QString& carpeta);
 void EstablecerLineaComando(const QString& linea);
 
+// Raised instead of ending the process while tests run.
+struct FinDelPrograma {
+    int codigo;
+};
+// Ends the whole program at once, without further questions.
+[[noreturn]] void Terminar(int codigo = 0);
+// Tests make Terminar raise FinDelPrograma instead of ending the process.
+void TerminarLanzando(bool lanzar);
+
 } // namespace Programa

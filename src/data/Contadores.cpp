@@ -1,0 +1,6 @@
+#include "Contadores.h"
+
+Contadores& contadores() {
+    static Contadores c;
+    return c;
+}

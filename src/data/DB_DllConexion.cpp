@@ -1,0 +1,406 @@
+// Connection management of the data-access class: connection strings, the
+// access window exchange, opening, keeping the connection alive and the
+// recovery when it is lost.
+#include "DB_Dll.h"
+#include "ContratoErrores.h"
+#include "Dialogos.h"
+#include "Eventos.h"
+#include "Programa.h"
+#include "Sesion.h"
+#include "UtilGeneral.h"
+#include <QElapsedTimer>
+#include <QThread>
+#include <cmath>
+
+namespace {
+const QString CR = QStringLiteral("\r");
+const QString CRLF = QStringLiteral("\r\n");
+
+bool contieneSinCaso(const QString& texto, const QString& buscado) {
+    return texto.contains(buscado, Qt::CaseInsensitive);
+}
+} // namespace
+
+int DB_Dll::esperaReconexionMs = 500;
+
+DB_Dll& gDB() {
+    static DB_Dll d;
+    return d;
+}
+
+DB_Dll& gDBEstadisticas() {
+    static DB_Dll d;
+    return d;
+}
+
+Conexion& DB_Dll::conexion() {
+    if (!gCnn)
+        gCnn = std::make_shared<Conexion>();
+    return *gCnn;
+}
+
+void DB_Dll::ArmarCadenaConexion() {
+    if (contieneSinCaso(gServidor, QStringLiteral("#"))) {
+        gConnString = QStringLiteral("Provider=OraOLEDB.Oracle.1;Data Source=") + gDBName +
+                      QStringLiteral(";User Id=") + gUsuario + QStringLiteral(";Password=") +
+                      gUserPassWord + QStringLiteral(";");
+        return;
+    }
+    QString s;
+    s += QStringLiteral("PROVIDER=") + pSQLOLEDB() + QStringLiteral(";");
+    s += QStringLiteral("Server=") + gServidor + QStringLiteral(";");
+    s += QStringLiteral("Database =") + gDBName + QStringLiteral(";");
+    s += QStringLiteral("UId=") + gUsuario + QStringLiteral(";");
+    s += QStringLiteral("Pwd=") + gUserPassWord + QStringLiteral(";");
+    if (!contieneSinCaso(s, QStringLiteral("Connect Timeout=")))
+        s += QStringLiteral("Connect Timeout=5;");
+    s += gExtended;
+    gConnString = s;
+}
+
+void DB_Dll::PedirParametrosConexion() {
+    Sesion& s = sesion();
+    DatosAcceso datos{gDBName, gServidor, s.gUsuarioLogeado, s.gClaveUsuario, 0};
+    if (dialogos().Acceso(datos)) {
+        // "Conectar" keeps the application user and password typed.
+        s.gUsuarioLogeado = datos.usuario;
+        s.gClaveUsuario = datos.clave;
+        gOpenFlag = true;
+        gDBName = datos.baseDatos;
+        gServidor = datos.servidor;
+        // The suite's database logins are named after the database.
+        gUsuario = datos.baseDatos;
+        gUserPassWord = datos.baseDatos;
+        if (datos.plataforma > 0) {
+            gProveedor = QStringLiteral("OraOLEDB.Oracle.1");
+            if (!gServidor.contains(u'#'))
+                gServidor += u'#';
+        } else {
+            gProveedor = gDB().pSQLOLEDB();
+        }
+    } else {
+        gOpenFlag = false;
+    }
+}
+
+void DB_Dll::OpenServerADODB(bool PideParametrosSQL, int lCursor, const QString& ConnString,
+                             bool ValidaAdmin, bool MuestraError) {
+    gOpenFlag = true;
+    if (gProveedor.isEmpty())
+        gProveedor = QStringLiteral("SQLOLEDB");
+    bool yaReintentado = false;
+
+    const std::function<void()> pasos[] = {
+        [&] {
+            if (!ConnString.trimmed().isEmpty())
+                gConnString = ConnString;
+            else
+                ArmarCadenaConexion();
+        },
+        [&] {
+            if (PideParametrosSQL) {
+                PedirParametrosConexion();
+                if (gOpenFlag)
+                    ArmarCadenaConexion();
+            }
+        },
+        [&] {
+            Conexion& cn = conexion();
+            cn.ConnectionTimeout = 3;
+            cn.CursorLocation = lCursor;
+            cn.Open(gConnString);
+        },
+        [&] {
+            if (!ValidaAdmin) {
+                gEsAdmin = true;
+            } else if (!gDBName.trimmed().isEmpty()) {
+                gCnn->SetDefaultDatabase(gDBName);
+                if (gDB().ExisteTablaDB(QStringLiteral("TA_USUARIOS"))) {
+                    if (!MuestraError) {
+                        gEsAdmin = true;
+                    } else {
+                        const QString v = DatosTabla(QStringLiteral("ta_usuarios"),
+                                                     sesion().gUsuarioLogeado,
+                                                     QStringLiteral("Administrador"),
+                                                     QStringLiteral("nombre"), 8, QString(), true, false);
+                        gEsAdmin = UtilGeneral::ValorNumero(v) == 1.0;
+                    }
+                }
+            }
+        },
+    };
+
+    for (std::size_t paso = 0; paso < std::size(pasos);) {
+        try {
+            pasos[paso]();
+            if (paso == 1 && !gOpenFlag)
+                return; // the access window was cancelled: nothing is opened
+            ++paso;
+        } catch (const ErrorVB& e) {
+            if (!MuestraError) {
+                if (e.numero == CodigosError::ObjetoAbierto && !yaReintentado) {
+                    yaReintentado = true;
+                    gCnn->Close();
+                    continue;
+                }
+                gOpenFlag = false;
+                return;
+            }
+            if (gCnn && !gCnn->Errors.isEmpty()) {
+                const ErrorProveedor pe = gCnn->Errors.first();
+                const QString mensaje =
+                    QStringLiteral(" Estado de Sql: ") + pe.SQLState + CR +
+                    QStringLiteral("Numero de Error: ") + QString::number(pe.Number) + CR +
+                    QStringLiteral("Descripcion: ") + pe.Description + CR +
+                    QStringLiteral("Codigo Nativo: ") + QString::number(pe.NativeError) + CR + CRLF +
+                    QStringLiteral("Nombre de Proceso: ") + Programa::NombreEjecutable() + CR + CRLF +
+                    CRLF + QStringLiteral("1. Verifique el Usuario, contraseña y base de datos") + CRLF +
+                    QStringLiteral("2. Verifique el nombre del servidor, quizas necesite agregarle el "
+                                   "nombre de la instancia, por ejemplo : ") +
+                    gDB().gServidor + QStringLiteral("\\ORVALIS") + CRLF +
+                    QStringLiteral("3. Verifique si el inicio de sesion para el usuario ") +
+                    gDB().gUsuario + QStringLiteral(" existe") + CRLF + CRLF + CRLF +
+                    QStringLiteral(" - Desea Intentarlo Nuevamente??? ");
+                const int r = dialogos().Mensaje(mensaje, EstilosMensaje::SiNo | EstilosMensaje::Critico,
+                                                 QStringLiteral(" Error de Conexion a Base de Datos"));
+                if (r == Respuestas::No) {
+                    gOpenFlag = false;
+                    return;
+                }
+                gCnn->Errors.clear();
+                PedirParametrosConexion();
+                if (!gOpenFlag)
+                    return; // the access window was cancelled
+                ArmarCadenaConexion();
+                continue; // the failed step again
+            }
+            if (e.numero == CodigosError::ObjetoAbierto && !yaReintentado) {
+                yaReintentado = true;
+                gCnn->Close();
+                continue;
+            }
+            dialogos().Mensaje(e.descripcion, EstilosMensaje::SoloAceptar, QString());
+            return;
+        }
+    }
+}
+
+void DB_Dll::BuscarArchivoBase(bool& cancelado) {
+    Dialogos& d = CmdDlg != nullptr ? *CmdDlg : dialogos();
+    const std::optional<QString> ruta = d.ElegirArchivo(
+        QStringLiteral("Buscar Base de Datos"), QStringLiteral("Base de Datos de Microsoft Access |*.MDB"));
+    cancelado = !ruta.has_value();
+    if (ruta)
+        gDBName = *ruta;
+}
+
+void DB_Dll::OpenLocalADODB(const QString& ConnString, const QString& CadenaID,
+                            const QString& CadenaPWD) {
+    for (;;) {
+        if (gDBName.trimmed().isEmpty()) {
+            bool cancelado = false;
+            BuscarArchivoBase(cancelado);
+            if (cancelado)
+                return;
+        }
+        QString cadena = !ConnString.isEmpty()
+                             ? ConnString
+                             : QStringLiteral("PROVIDER=") + gProveedor + QStringLiteral(";") +
+                                   QStringLiteral("Data Source =") + gDBName + QStringLiteral(";") +
+                                   CadenaID + QStringLiteral("=") + gUsuario + QStringLiteral(";") +
+                                   CadenaPWD + QStringLiteral("=") + gUserPassWord +
+                                   QStringLiteral(";") + gExtended;
+        bool otraVez = false;
+        for (;;) {
+            try {
+                conexion().Open(cadena);
+                gConnString = cadena;
+                return;
+            } catch (const ErrorVB& e) {
+                if (gCnn->Errors.isEmpty()) {
+                    dialogos().Mensaje(QString::number(e.numero) + QStringLiteral("  ") + e.descripcion,
+                                       EstilosMensaje::Critico, QString());
+                    return;
+                }
+                const QString estado = gCnn->Errors.first().SQLState;
+                if (estado == QLatin1String("3024") || estado == QLatin1String("3051") ||
+                    estado == QLatin1String("3044")) {
+                    bool cancelado = false;
+                    BuscarArchivoBase(cancelado);
+                    if (cancelado)
+                        return;
+                    otraVez = true;
+                    break;
+                }
+                if (estado == QLatin1String("3031")) {
+                    if (gIgnoraPassWord.toBool()) {
+                        cadena += QStringLiteral("Jet OLEDB:Database Password=") + gUserPassWord +
+                                  QStringLiteral(";");
+                    } else {
+                        const QString clave = dialogos().Entrada(QStringLiteral("ingrese el password:"),
+                                                                 QStringLiteral("Password Access"), QString());
+                        cadena += QStringLiteral(" Jet OLEDB:Database Password=") + clave +
+                                  QStringLiteral(";");
+                    }
+                    continue;
+                }
+                dialogos().Mensaje(QString::number(e.numero) + QStringLiteral("  ") + e.descripcion,
+                                   EstilosMensaje::Critico, QString());
+                return;
+            }
+        }
+        if (!otraVez)
+            return;
+    }
+}
+
+bool DB_Dll::AsegurarConexion() {
+    for (;;) {
+        try {
+            Conexion& cn = conexion();
+            if (cn.State() != 1)
+                cn.Open(gConnString);
+            gOpenFlag = cn.State() == 1;
+            return gOpenFlag;
+        } catch (const ErrorVB& e) {
+            const int r = EvaluarPerdidaConexion(e.numero, contadorAsegurar_,
+                                                 QStringLiteral("AsegurarConexion"));
+            if (r == 1)
+                continue;
+            if (r == 2)
+                Programa::Terminar();
+            if (r == 0 && UtilGeneral::DialogoError(e, 18, QStringLiteral("AsegurarConexion")) ==
+                              Respuestas::Reintentar)
+                continue;
+            return false;
+        }
+    }
+}
+
+bool DB_Dll::ReintentaConectar() {
+    gOpenFlag = false;
+    if (!gCnn)
+        return false; // a fresh connection object has no string to reopen with
+    QString texto = gConnString;
+    if (gCnn->State() != 0)
+        IgnorandoErrores([&] { gCnn->Close(); });
+    try {
+        if (texto.isEmpty())
+            texto = gCnn->ConnectionString;
+        if (texto.isEmpty())
+            return false;
+        if (!contieneSinCaso(texto, QStringLiteral("Connect Timeout=")))
+            texto += QStringLiteral(";Connect Timeout=5");
+        gCnn->ConnectionTimeout = 5;
+        gCnn->CommandTimeout = 10;
+        gCnn->Open(texto);
+        gOpenFlag = gCnn->State() == 1;
+        return gOpenFlag;
+    } catch (const ErrorVB&) {
+        gOpenFlag = false;
+        return false;
+    }
+}
+
+int DB_Dll::EvaluarPerdidaConexion(long numero, std::int16_t& contador, const QString& rutina) {
+    if (numero != CodigosError::FalloProveedor && numero != CodigosError::ConexionCerrada &&
+        numero != CodigosError::ObjetoCerrado)
+        return 0;
+    if (contador < 2) {
+        ++contador;
+        if (ReintentaConectar()) {
+            contador = 0;
+            return 1;
+        }
+    }
+    if (preguntaEnPantalla_)
+        return 0;
+    preguntaEnPantalla_ = true;
+    const int r = dialogos().Mensaje(
+        QStringLiteral("SE PERDIÓ LA CONEXION CON EL SERVIDOR. (") + gDB().gServidor +
+            QStringLiteral(") ") + CRLF + CRLF + QStringLiteral("¿Querés que intentemos reconectar (Sí) ") +
+            CRLF + QStringLiteral("o cerrar la aplicación (No)?"),
+        EstilosMensaje::SiNo | EstilosMensaje::Critico, QStringLiteral("Conexión a la base de datos"));
+    preguntaEnPantalla_ = false;
+    if (r == Respuestas::Si && IntentarReconexion(10, rutina)) {
+        contador = 0;
+        return 1;
+    }
+    return 2;
+}
+
+bool DB_Dll::IntentarReconexion(std::int16_t intentos, const QString& rutina) {
+    std::unique_ptr<VentanaReconexion> v = dialogos().Reconexion();
+    bool resultado = false;
+    int n = intentos;
+    for (;;) {
+        IgnorandoErrores([&] {
+            v->LimpiarBanderas();
+            v->Mostrar(QStringLiteral("Intentando reconectar con el servidor") + QChar(0x2026),
+                       QStringLiteral("Intentando reconectar con el servidor...") + CRLF + rutina);
+            v->Progreso(0);
+            DejarCorrerEventos();
+        });
+        for (int i = 1; i <= n; ++i) {
+            if (v->Cancelar() || v->Reintentar())
+                break;
+            v->Progreso(static_cast<int>(std::lround(i * 100.0 / n)));
+            v->ReintentarHabilitado(i == n);
+            DejarCorrerEventos();
+            if (ReintentaConectar()) {
+                resultado = true;
+                break;
+            }
+            QElapsedTimer t;
+            t.start();
+            while (t.elapsed() < esperaReconexionMs) {
+                DejarCorrerEventos();
+                QThread::msleep(std::min<qint64>(20, std::max<qint64>(0, esperaReconexionMs - t.elapsed())));
+            }
+            DejarCorrerEventos();
+        }
+        if (v->Cancelar()) {
+            v->Cerrar();
+            return resultado;
+        }
+        if (gOpenFlag) {
+            v->Cerrar();
+            return true;
+        }
+        n = 10;
+        v->Progreso(0);
+    }
+}
+
+DB_Dll::Recuperacion DB_Dll::RecuperarConsulta(const ErrorVB& error, int& contador, bool mensaje) {
+    const std::shared_ptr<Conexion>& principal = gDB().gCnn;
+    if (principal && !principal->Errors.isEmpty() &&
+        principal->Errors.first().NativeError == CodigosNativos::ErrorDeRed) {
+        bool reconectado = ReintentaConectar();
+        while (!reconectado) {
+            reconectado = ReintentaConectar();
+            if (reconectado)
+                break;
+            const int r = dialogos().Mensaje(
+                CRLF + CRLF + CRLF + QStringLiteral("Se perdio la conexion con la base de datos ") +
+                    gDB().gDBName + CRLF + QStringLiteral(" Servidor ") + gDB().gServidor + CRLF + CRLF +
+                    QStringLiteral("Elija SI para reintentar conectarse") + CRLF +
+                    QStringLiteral("Elija NO para cerrar la aplicacion") + CRLF + CRLF + CRLF,
+                EstilosMensaje::SiNo | EstilosMensaje::Critico, QStringLiteral("AVISO AL OPERADOR"));
+            if (r != Respuestas::Si)
+                Programa::Terminar();
+        }
+        if (++contador < 3)
+            return Recuperacion::Repetir;
+    }
+    if (!mensaje)
+        return Recuperacion::Salir;
+    const int r = dialogos().Mensaje(error.descripcion,
+                                     EstilosMensaje::AbortarReintentarIgnorar | EstilosMensaje::Critico,
+                                     QStringLiteral("Aviso al Operador"));
+    if (r == Respuestas::Reintentar)
+        return Recuperacion::Repetir;
+    if (r == Respuestas::Ignorar)
+        return Recuperacion::Siguiente;
+    return Recuperacion::Salir;
+}

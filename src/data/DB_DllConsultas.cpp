@@ -1,0 +1,434 @@
+// Query and lookup helpers of the data-access class: result sets, statements,
+// row tests, single values, extremes and the schema.
+#include "DB_Dll.h"
+#include "ContratoErrores.h"
+#include "Dialogos.h"
+#include "Eventos.h"
+#include "Programa.h"
+#include "TextoSql.h"
+#include "UtilGeneral.h"
+
+namespace {
+bool contiene(const QString& texto, const char* buscado) {
+    return texto.contains(QLatin1String(buscado), Qt::CaseInsensitive);
+}
+QString sinMarcaAdmin(const QString& texto) {
+    return QString(texto).replace(QStringLiteral("@Admin_"), QString(), Qt::CaseInsensitive);
+}
+} // namespace
+
+void DB_Dll::AbrirRecordset(QString& SentenciaSQL, Recordset& LRCS, Conexion* Conexionactiva,
+                            int CursorType, int LockType, int Options, bool ConvOracle) {
+    QString texto;
+    const std::function<void()> pasos[] = {
+        [&] { CierraRecordset(&LRCS); },
+        [&] { SentenciaSQL = SS_TSinonimos(SentenciaSQL); },
+        [&] {
+            if (!AsegurarConexion())
+                throw ErrorVB(CodigosError::SinConexion,
+                              QStringLiteral("No hay conexión con la base de datos."),
+                              QStringLiteral("DB_Dll"));
+        },
+        [&] {
+            texto = gCnn->ConnectionString.indexOf(QStringLiteral("ORACLE"), 1, Qt::CaseInsensitive) >= 1 &&
+                            ConvOracle
+                        ? ORACLE_Dicc(SentenciaSQL)
+                        : SentenciaSQL;
+        },
+        [&] {
+            LRCS.Open(texto, Conexionactiva != nullptr ? Conexionactiva : gCnn.get(), CursorType,
+                      LockType, Options);
+            DejarCorrerEventos();
+        },
+    };
+    for (std::size_t paso = 0; paso < std::size(pasos);) {
+        try {
+            pasos[paso]();
+            ++paso;
+        } catch (const ErrorVB& e) {
+            const int r = EvaluarPerdidaConexion(e.numero, contadorAbrir_, QStringLiteral("AbrirRecordset"));
+            if (r == 1)
+                continue;
+            if (r == 2)
+                Programa::Terminar();
+            const int a = UtilGeneral::DialogoError(e, 18, QStringLiteral("AbrirRecordset"));
+            if (a == Respuestas::Reintentar)
+                continue;
+            if (a == Respuestas::Ignorar) {
+                ++paso;
+                continue;
+            }
+            return;
+        }
+    }
+}
+
+void DB_Dll::AbrirRecordset(const QString& SentenciaSQL, Recordset& LRCS, int CursorType, int LockType) {
+    QString sql = SentenciaSQL;
+    AbrirRecordset(sql, LRCS, nullptr, CursorType, LockType);
+}
+
+void DB_Dll::CierraRecordset(Recordset* LrcsTemp) {
+    if (LrcsTemp == nullptr)
+        return;
+    ContratoErrores c([this](const ErrorVB& e) {
+        return TratamientoErrores(e, 18, QStringLiteral("CierraRecordset"));
+    });
+    c.paso([&] {
+        if (LrcsTemp->State() != 0) {
+            if (LrcsTemp->EditandoFila())
+                LrcsTemp->CancelUpdate(); // a pending edit is dropped before closing
+            LrcsTemp->Close();
+        }
+    });
+}
+
+namespace {
+// The rewrite of the statement helpers: the "@Admin_" marker asks for the real
+// table, deletes and create/drop scripts are never switched to synonyms.
+void preprocesar(DB_Dll& db, QString& sql) {
+    if (contiene(sql, "CREATE") && contiene(sql, "DROP"))
+        sql = sinMarcaAdmin(sql);
+    else if (contiene(sql, "DELETE"))
+        sql = sinMarcaAdmin(sql);
+    else if (contiene(sql, "@ADMIN_"))
+        sql = sinMarcaAdmin(sql);
+    else
+        sql = db.SS_TSinonimos(sql);
+}
+} // namespace
+
+void DB_Dll::EjecutaConsultaSQL(QString& SentenciaSQL, long* RecordsAffected,
+                                std::shared_ptr<Recordset>* LRCS) {
+    preprocesar(*this, SentenciaSQL);
+    int contador = 0;
+    for (;;) {
+        try {
+            Conexion& cn = conexion();
+            long afectados = 0;
+            if (contiene(cn.ConnectionString, "ORACLE")) {
+                QString script = SentenciaSQL;
+                EjecutarScript(script, afectados);
+            } else {
+                std::unique_ptr<Recordset> rs = cn.Execute(SentenciaSQL, &afectados, LRCS != nullptr);
+                if (LRCS != nullptr)
+                    *LRCS = std::move(rs);
+            }
+            if (RecordsAffected != nullptr)
+                *RecordsAffected = afectados;
+            const std::shared_ptr<Conexion>& principal = gDB().gCnn;
+            if (principal && (principal->Errors.size() == 1 || principal->Errors.size() == 2) &&
+                !contiene(SentenciaSQL, "TRANS") &&
+                principal->Errors.first().NativeError == CodigosNativos::Truncado)
+                principal->Errors.clear();
+            return;
+        } catch (const ErrorVB& e) {
+            const std::shared_ptr<Conexion>& principal = gDB().gCnn;
+            if (principal && principal->Errors.isEmpty()) {
+                // A failure without a provider error (a closed connection) is
+                // still left in the collection, the only report callers read.
+                principal->Errors.append(ErrorProveedor{e.numero, e.descripcion, QString(), 0});
+                return;
+            }
+            if (!principal || contiene(SentenciaSQL, "TRANS"))
+                return;
+            const long nativo = principal->Errors.first().NativeError;
+            if (nativo == CodigosNativos::ErrorDeRed) {
+                if (RecuperarConsulta(e, contador, false) == Recuperacion::Repetir)
+                    continue;
+                return;
+            }
+            if (nativo == CodigosNativos::Truncado)
+                principal->Errors.clear();
+            return;
+        }
+    }
+}
+
+void DB_Dll::EjecutaConsultaRSQL(QString& SentenciaSQL, long* RecordsAffected,
+                                 std::shared_ptr<Recordset>* LRCS) {
+    preprocesar(*this, SentenciaSQL);
+    if (!AsegurarConexion()) {
+        dialogos().Mensaje(
+            QStringLiteral("No hay conexión con el servidor. Intentá de nuevo en unos segundos."),
+            EstilosMensaje::Exclamacion, QString());
+        return;
+    }
+    try {
+        long afectados = 0;
+        if (contiene(gCnn->ConnectionString, "ORACLE")) {
+            QString script = SentenciaSQL;
+            EjecutarScript(script, afectados);
+        } else {
+            std::unique_ptr<Recordset> rs = gCnn->Execute(SentenciaSQL, &afectados, LRCS != nullptr);
+            if (LRCS != nullptr)
+                *LRCS = std::move(rs);
+        }
+        if (RecordsAffected != nullptr)
+            *RecordsAffected = afectados;
+        const std::shared_ptr<Conexion>& principal = gDB().gCnn;
+        if (principal && (principal->Errors.size() == 1 || principal->Errors.size() == 2) &&
+            !contiene(SentenciaSQL, "TRANS") &&
+            principal->Errors.first().NativeError == CodigosNativos::Truncado)
+            principal->Errors.clear();
+    } catch (const ErrorVB& e) {
+        constexpr long kSilenciosos[] = {CodigosError::FalloProveedor, CodigosError::ViolacionIntegridad,
+                                         CodigosError::ObjetoInexistente, CodigosError::ErrorComando};
+        if (contiene(SentenciaSQL, "TRANS") ||
+            std::find(std::begin(kSilenciosos), std::end(kSilenciosos), e.numero) != std::end(kSilenciosos))
+            return;
+        dialogos().Mensaje(e.descripcion, EstilosMensaje::Critico, QStringLiteral("Aviso al operador!!!"));
+    }
+}
+
+bool DB_Dll::existeEnTabla(const QString& sql, Recordset* LRCS, bool SoloLectura, bool traducir,
+                           bool conexionPrincipal) {
+    int contador = 0;
+    bool resultado = false;
+    for (;;) {
+        try {
+            Conexion* cn = conexionPrincipal ? &gDB().conexion() : &conexion();
+            if (LRCS != nullptr) {
+                if (LRCS->State() != 0)
+                    LRCS->Close();
+                if (SoloLectura)
+                    LRCS->Open(sql, cn, Cursores::SoloAdelante, Bloqueos::SoloLectura);
+                else
+                    LRCS->Open(sql, cn, LRCS->CursorType, LRCS->LockType);
+                resultado = !LRCS->BOF();
+            } else {
+                Recordset rs;
+                rs.Open(traducir ? ORACLE_Dicc(sql) : sql, cn, Cursores::SoloAdelante,
+                        Bloqueos::SoloLectura);
+                resultado = !rs.BOF();
+                rs.Close();
+            }
+            return resultado;
+        } catch (const ErrorVB& e) {
+            const Recuperacion r = RecuperarConsulta(e, contador, true);
+            if (r == Recuperacion::Repetir)
+                continue;
+            return resultado;
+        }
+    }
+}
+
+bool DB_Dll::ExisteEnTabla(const QString& Tabla, const QString& ValorBuscado, const QString& Campo,
+                           Recordset* LRCS, int Tipodato, const QString& Condicion, bool SoloLectura) {
+    QString sql;
+    if (Condicion.isEmpty()) {
+        const QString prefijo = QStringLiteral("SELECT TOP 1 * FROM ") + Tabla +
+                                QStringLiteral(" with(nolock)  WHERE ");
+        switch (Tipodato) {
+        case 8:
+            sql = QStringLiteral("SELECT TOP 1  * FROM ") + Tabla +
+                  QStringLiteral(" with(nolock)  WHERE LTRIM(RTRIM(") + Campo + QStringLiteral(")) ='") +
+                  TextoSql::Comillas(ValorBuscado.trimmed()) + QStringLiteral("'");
+            break;
+        case 7:
+            sql = prefijo + Campo + QStringLiteral(" = ") + ValorBuscado.trimmed() + QStringLiteral(" ");
+            break;
+        case 3:
+        case 4:
+        case 5:
+            sql = prefijo + Campo + QStringLiteral(" = ") + TextoSql::FormaNumerica(ValorBuscado);
+            break;
+        default:
+            sql = prefijo + Campo + QStringLiteral(" = ") + ValorBuscado;
+        }
+    } else {
+        sql = QStringLiteral("SELECT TOP 1 * FROM ") + Tabla + QStringLiteral(" with(nolock) ") +
+              (contiene(Condicion, " WHERE ") ? QStringLiteral(" ") : QStringLiteral(" WHERE ")) +
+              Condicion;
+    }
+    return existeEnTabla(SS_TSinonimos(sql), LRCS, SoloLectura, true, false);
+}
+
+bool DB_Dll::ExisteEnTablaST(const QString& Tabla, const QString& ValorBuscado, const QString& Campo,
+                             Recordset* LRCS, int Tipodato, const QString& Condicion, bool SoloLectura) {
+    QString sql;
+    if (Condicion.isEmpty()) {
+        const QString prefijo =
+            QStringLiteral("SELECT * FROM ") + Tabla + QStringLiteral(" with(nolock)   WHERE ");
+        switch (Tipodato) {
+        case 8:
+            sql = prefijo + Campo + QStringLiteral(" ='") + TextoSql::Comillas(ValorBuscado) +
+                  QStringLiteral("'");
+            break;
+        case 7:
+            sql = prefijo + Campo + QStringLiteral(" = ") + ValorBuscado.trimmed() + QStringLiteral(" ");
+            break;
+        case 3:
+        case 4:
+        case 5:
+            sql = prefijo + Campo + QStringLiteral(" = ") + TextoSql::FormaNumerica(ValorBuscado);
+            break;
+        default:
+            sql = prefijo + Campo + QStringLiteral(" = ") + ValorBuscado;
+        }
+    } else {
+        sql = QStringLiteral("SELECT * FROM ") + Tabla + QStringLiteral(" with(nolock)  ") +
+              (contiene(Condicion, " WHERE ") ? QStringLiteral(" ") : QStringLiteral(" WHERE ")) +
+              Condicion;
+    }
+    return existeEnTabla(sql, LRCS, SoloLectura, false, true);
+}
+
+QString DB_Dll::DatosTabla(const QString& Tabla, const QString& ValorBuscado,
+                           const QString& CampoDevuelto, const QString& Campo, QVariant Tipodato,
+                           const QString& Condicion, bool UsaTrim, bool IgnoraError) {
+    if (Tipodato.toString() == QLatin1String("'"))
+        Tipodato = 8;
+    const int tipo = Tipodato.toInt();
+    const QString sufijo =
+        !Condicion.trimmed().isEmpty() ? QStringLiteral(" AND ") + Condicion : Condicion;
+    const QString prefijo =
+        QStringLiteral("SELECT TOP 1 * FROM ") + Tabla + QStringLiteral(" with(nolock)  WHERE ");
+    QString sql;
+    switch (tipo) {
+    case 8:
+        sql = UsaTrim ? prefijo + QStringLiteral("LTRIM(RTRIM(") + Campo + QStringLiteral(")) ='") +
+                            TextoSql::Comillas(ValorBuscado.trimmed()) + QStringLiteral("' ") + sufijo
+                      : prefijo + Campo + QStringLiteral(" ='") + TextoSql::Comillas(ValorBuscado) +
+                            QStringLiteral("' ") + sufijo;
+        break;
+    case 7:
+        sql = prefijo + Campo + QStringLiteral(" = #") + ValorBuscado.trimmed() + QStringLiteral("# ") +
+              sufijo;
+        break;
+    case 3:
+    case 4:
+    case 5:
+        sql = prefijo + Campo + QStringLiteral(" = ") + TextoSql::FormaNumerica(ValorBuscado) + sufijo;
+        break;
+    default:
+        sql = prefijo + Campo + QStringLiteral(" = ") + ValorBuscado + sufijo;
+    }
+    int contador = 0;
+    for (;;) {
+        try {
+            Recordset rs;
+            AbrirRecordset(sql, rs, gCnn.get(), Cursores::SoloAdelante, Bloqueos::SoloLectura, -1, true);
+            if (!gOpenFlag)
+                return {};
+            QString r;
+            if (!rs.BOF())
+                r = UtilGeneral::ValorTexto(rs(CampoDevuelto));
+            rs.Close();
+            return r;
+        } catch (const ErrorVB& e) {
+            if (IgnoraError)
+                return {};
+            if (RecuperarConsulta(e, contador, true) == Recuperacion::Repetir)
+                continue;
+            return {};
+        }
+    }
+}
+
+QVariant DB_Dll::buscarExtremo(const QString& funcion, const QString& alias, const QString& QueTabla,
+                               const QString& QueCampo, int Tipo, QString* Condicion) {
+    for (;;) {
+        QString sql = QStringLiteral("SELECT ") + funcion + u'(' + QueCampo + QStringLiteral(") AS ") +
+                      alias + QStringLiteral(" FROM ") + QueTabla;
+        if (alias == QLatin1String("MENOR"))
+            sql += QStringLiteral("  with(nolock) ");
+        if (Condicion != nullptr && !Condicion->isEmpty())
+            sql += QStringLiteral(" WHERE ") + Condicion->trimmed();
+        Recordset rs;
+        rs.Open(sql, &conexion(), Cursores::SoloAdelante, Bloqueos::SoloLectura);
+        if (rs.BOF())
+            return {};
+        const QString v = UtilGeneral::ValorTexto(rs(alias));
+        rs.Close();
+        if (QueTabla.trimmed().compare(QStringLiteral("V_MA_ARTICULOS"), Qt::CaseInsensitive) == 0 &&
+            v.startsWith(u'0') && Condicion != nullptr &&
+            !Condicion->contains(QStringLiteral("substring(ltrim(idarticulo),1,1)<>'0'"))) {
+            // Article codes that begin with "0" are skipped.
+            *Condicion += (Condicion->trimmed().isEmpty() ? QString() : QStringLiteral(" and")) +
+                          QStringLiteral(" substring(ltrim(idarticulo),1,1)<>'0'");
+            continue;
+        }
+        if (Tipo == 7)
+            return v;
+        return TextoSql::ValorVal(v);
+    }
+}
+
+QVariant DB_Dll::BuscaMaximo(const QString& QueTabla, const QString& QueCampo, int Tipo,
+                             QString* Condicion) {
+    QString sinCondicion;
+    return buscarExtremo(QStringLiteral("MAX"), QStringLiteral("MAYOR"), QueTabla, QueCampo, Tipo,
+                         Condicion != nullptr ? Condicion : &sinCondicion);
+}
+
+QVariant DB_Dll::BuscaMinimo(const QString& QueTabla, const QString& QueCampo, int Tipo,
+                             QString* Condicion) {
+    QString sinCondicion;
+    return buscarExtremo(QStringLiteral("MIN"), QStringLiteral("MENOR"), QueTabla, QueCampo, Tipo,
+                         Condicion != nullptr ? Condicion : &sinCondicion);
+}
+
+QVariant DB_Dll::BuscaUltimoCodigo(const QString& QueTabla, const QString& QueCampo, int,
+                                   const QString& Condicion) {
+    QString sql = QStringLiteral("SELECT MAX(") + QueCampo + QStringLiteral(") AS MAYOR FROM ") + QueTabla;
+    if (!Condicion.trimmed().isEmpty())
+        sql += QStringLiteral(" WHERE ") + Condicion;
+    Recordset rs;
+    rs.Open(sql, &conexion(), Cursores::SoloAdelante, Bloqueos::SoloLectura);
+    if (rs.BOF())
+        return {};
+    return TextoSql::ValorVal(UtilGeneral::ValorTexto(rs(QStringLiteral("MAYOR"))));
+}
+
+bool DB_Dll::ExisteTablaDB(const QString& Tabla) {
+    QStringList tablas;
+    ContratoErrores c([this](const ErrorVB& e) {
+        return gDB().TratamientoErrores(e, 18, QStringLiteral("VerificaCampos"));
+    });
+    if (!c.paso([&] { tablas = conexion().Tablas(); }))
+        return false;
+    for (const QString& t : tablas)
+        if (t.trimmed().compare(Tabla.trimmed(), Qt::CaseInsensitive) == 0)
+            return true;
+    return false;
+}
+
+bool DB_Dll::ExisteCampoDB(const QString& Tabla, const QString& Campo) {
+    if (contiene(gDB().gProveedor, "ORACLE"))
+        return true;
+    QStringList columnas;
+    ContratoErrores c([this](const ErrorVB& e) {
+        return gDB().TratamientoErrores(e, 18, QStringLiteral("VerificaCampos"));
+    });
+    if (!c.paso([&] { columnas = conexion().Columnas(Tabla.trimmed()); }))
+        return false;
+    for (const QString& col : columnas)
+        if (col.trimmed().compare(Campo.trimmed(), Qt::CaseInsensitive) == 0)
+            return true;
+    return false;
+}
+
+void DB_Dll::AddField(const QString& Tabla, const QString& Campo, const QString& Tipo,
+                      bool PermiteNulos, const QVariant& ValorDefault) {
+    ContratoErrores c([this](const ErrorVB& e) {
+        return gDB().TratamientoErrores(e, 18, QStringLiteral("errAddField"));
+    });
+    c.paso([&] {
+        QString sql = QStringLiteral("ALTER TABLE dbo.") + Tabla + QStringLiteral(" ADD ") + Campo +
+                      QStringLiteral(" ") + Tipo +
+                      (PermiteNulos ? QStringLiteral(" Null ") : QStringLiteral(" Not Null "));
+        if (ValorDefault.isValid())
+            sql += QStringLiteral(" CONSTRAINT DF_") + Tabla.trimmed() + QStringLiteral("_") +
+                   Campo.trimmed() + QStringLiteral(" DEFAULT (") + ValorDefault.toString() +
+                   QStringLiteral(")");
+        EjecutaConsultaSQL(sql);
+    });
+}
+
+bool DB_Dll::VerCampoDB(const QString& Tabla, const QString& Campo, bool Agregar, const QString& Tipo,
+                        bool PermiteNulos, const QVariant& ValorDefault) {
+    if (ExisteTablaDB(Tabla) && !ExisteCampoDB(Tabla, Campo) && Agregar)
+        AddField(Tabla, Campo, Tipo, PermiteNulos, ValorDefault);
+    return true;
+}

@@ -1,0 +1,25 @@
+#pragma once
+// One error of the provider's error collection, as the routines read it:
+// the number, the description, the SQL state and the engine's native code.
+#include <QString>
+
+struct ErrorProveedor {
+    long Number = 0;
+    QString Description;
+    QString SQLState;
+    long NativeError = 0;
+};
+
+// Native codes the routines test (SQL Server's numbers, whatever the engine).
+namespace CodigosNativos {
+constexpr long ErrorDeRed = 11;          // general network error
+constexpr long ObjetoInvalido = 208;     // invalid object name
+constexpr long ColumnaInvalida = 207;    // invalid column name
+constexpr long SintaxisIncorrecta = 102; // incorrect syntax
+constexpr long ConflictoRestriccion = 547;
+constexpr long ClaveDuplicada = 2627;
+constexpr long NoSePermiteNulo = 515;
+constexpr long NoSeAbreBase = 4060;      // cannot open database
+constexpr long Bloqueo = 1222;           // lock request time out
+constexpr long Truncado = 8152;          // string or binary data would be truncated
+} // namespace CodigosNativos

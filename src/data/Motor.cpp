@@ -1,0 +1,71 @@
+#include "Motor.h"
+#include "MotorOracle.h"
+#include "MotorSqlServer.h"
+#include "MotorSqlite.h"
+#include "ErrorVB.h"
+#include <QSqlRecord>
+
+QStringList Motor::tablas(QSqlDatabase& db) const {
+    return db.tables(QSql::Tables) + db.tables(QSql::Views);
+}
+
+QStringList Motor::columnas(QSqlDatabase& db, const QString& tabla) const {
+    QStringList r;
+    const QSqlRecord rec = db.record(tabla);
+    for (int i = 0; i < rec.count(); ++i)
+        r << rec.fieldName(i);
+    return r;
+}
+
+std::unique_ptr<Motor> Motor::Para(const CadenaConexion& cadena) {
+    if (cadena.esOracle())
+        return std::make_unique<MotorOracle>();
+    if (cadena.esJet() || MotorSqlite::EsCarpetaLocal(cadena.valor(QStringLiteral("Server"))))
+        return std::make_unique<MotorSqlite>();
+    return std::make_unique<MotorSqlServer>();
+}
+
+ErrorProveedor ErrorDeTextoSqlite(const QString& texto, int codigoSqlite) {
+    using namespace CodigosNativos;
+    ErrorProveedor e;
+    e.Description = texto;
+    e.Number = CodigosError::ErrorComando;
+    e.SQLState = QStringLiteral("42000");
+    e.NativeError = codigoSqlite;
+    auto contiene = [&](const char* t) { return texto.contains(QLatin1String(t), Qt::CaseInsensitive); };
+    if (contiene("CHECK constraint failed: LONGITUD_")) {
+        e.NativeError = Truncado;
+        e.SQLState = QStringLiteral("22001");
+        e.Description = QStringLiteral("String or binary data would be truncated. ") + texto;
+    } else if (contiene("UNIQUE constraint") || contiene("PRIMARY KEY")) {
+        e.NativeError = ClaveDuplicada;
+        e.SQLState = QStringLiteral("23000");
+        e.Number = CodigosError::ViolacionIntegridad;
+    } else if (contiene("FOREIGN KEY constraint") || contiene("CHECK constraint")) {
+        e.NativeError = ConflictoRestriccion;
+        e.SQLState = QStringLiteral("23000");
+        e.Number = CodigosError::ViolacionIntegridad;
+    } else if (contiene("NOT NULL constraint")) {
+        e.NativeError = NoSePermiteNulo;
+        e.SQLState = QStringLiteral("23000");
+        e.Number = CodigosError::ViolacionIntegridad;
+    } else if (contiene("no such table")) {
+        e.NativeError = ObjetoInvalido;
+        e.SQLState = QStringLiteral("42S02");
+        e.Number = CodigosError::ObjetoInexistente;
+    } else if (contiene("no such column") || contiene("has no column")) {
+        e.NativeError = ColumnaInvalida;
+        e.SQLState = QStringLiteral("42S22");
+    } else if (contiene("syntax error") || contiene("incomplete input")) {
+        e.NativeError = SintaxisIncorrecta;
+    } else if (contiene("database is locked") || contiene("database table is locked")) {
+        e.NativeError = Bloqueo;
+        e.SQLState = QStringLiteral("HYT00");
+    } else if (contiene("unable to open") || contiene("Error opening database") ||
+               codigoSqlite == 14) {
+        e.NativeError = NoSeAbreBase;
+        e.SQLState = QStringLiteral("08001");
+        e.Number = CodigosError::FalloProveedor;
+    }
+    return e;
+}

@@ -1,0 +1,95 @@
+#include "MotorSqlite.h"
+#include "ErrorVB.h"
+#include "TraduccionSqlite.h"
+#include <QDir>
+#include <QFileInfo>
+#include <QSqlQuery>
+
+bool MotorSqlite::EsCarpetaLocal(const QString& servidor) {
+    const QString s = servidor.trimmed();
+    return s.startsWith(u'/') || s.startsWith(QStringLiteral("\\\\"));
+}
+
+QString MotorSqlite::ArchivoDeBase(const QString& carpeta, const QString& base) {
+    const QDir dir(carpeta);
+    const QString b = base.trimmed();
+    for (const QString& f : dir.entryList(QDir::Files)) {
+        const QFileInfo info(f);
+        if (info.completeBaseName().compare(b, Qt::CaseInsensitive) == 0 &&
+            (info.suffix().compare(QStringLiteral("db"), Qt::CaseInsensitive) == 0))
+            return dir.filePath(f);
+    }
+    return dir.filePath(b + QStringLiteral(".db"));
+}
+
+std::optional<ErrorProveedor> MotorSqlite::configurar(QSqlDatabase& db, const CadenaConexion& cadena,
+                                                      int) {
+    QString archivo;
+    if (cadena.esJet()) {
+        archivo = cadena.valorDe({"Data Source"});
+    } else {
+        carpeta_ = cadena.valor(QStringLiteral("Server"));
+        const QString base = cadena.valorDe({"Database", "Initial Catalog"});
+        if (base.trimmed().isEmpty()) {
+            ErrorProveedor e;
+            e.Number = CodigosError::FalloProveedor;
+            e.NativeError = CodigosNativos::NoSeAbreBase;
+            e.SQLState = QStringLiteral("08001");
+            e.Description = QStringLiteral("No se indicó la base de datos.");
+            return e;
+        }
+        archivo = ArchivoDeBase(carpeta_, base);
+    }
+    if (!QFileInfo::exists(archivo)) {
+        // A missing database is an error, as on a server: never create it empty.
+        ErrorProveedor e;
+        e.Number = CodigosError::FalloProveedor;
+        e.NativeError = CodigosNativos::NoSeAbreBase;
+        // A local file reports "file not found" with the Jet state, so that
+        // the caller can offer the file chooser.
+        e.SQLState = cadena.esJet() ? QStringLiteral("3024") : QStringLiteral("08001");
+        e.Description = QStringLiteral("No se puede abrir la base de datos \"") + archivo +
+                        QStringLiteral("\".");
+        return e;
+    }
+    db.setDatabaseName(archivo);
+    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=10000"));
+    return std::nullopt;
+}
+
+void MotorSqlite::alAbrir(QSqlDatabase& db) {
+    QSqlQuery q(db);
+    q.exec(QStringLiteral("PRAGMA journal_mode=WAL"));
+    q.exec(QStringLiteral("PRAGMA foreign_keys=ON"));
+    // LIKE compares without regard to letter case, as SQL Server's collation does.
+    q.exec(QStringLiteral("PRAGMA case_sensitive_like=OFF"));
+}
+
+QString MotorSqlite::traducir(const QString& sql) const { return TraduccionSqlite::Traducir(sql); }
+
+QStringList MotorSqlite::dividirLote(const QString& sql) const {
+    return TraduccionSqlite::DividirLote(sql);
+}
+
+ErrorProveedor MotorSqlite::mapearError(const QSqlError& error) const {
+    QString texto = error.driverText();
+    if (!error.databaseText().isEmpty())
+        texto = error.databaseText();
+    return ErrorDeTextoSqlite(texto, error.nativeErrorCode().toInt());
+}
+
+bool MotorSqlite::cambiarBase(QSqlDatabase& db, const QString& base, QString&) {
+    if (carpeta_.isEmpty())
+        return false;
+    const QString archivo = ArchivoDeBase(carpeta_, base);
+    if (QFileInfo(archivo).absoluteFilePath() == QFileInfo(db.databaseName()).absoluteFilePath())
+        return true;
+    if (!QFileInfo::exists(archivo))
+        return false;
+    db.close();
+    db.setDatabaseName(archivo);
+    if (!db.open())
+        return false;
+    alAbrir(db);
+    return true;
+}

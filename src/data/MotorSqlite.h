@@ -1,0 +1,28 @@
+#pragma once
+// The embedded engine: each database is a SQLite file. A connection to a
+// server that is a local folder ("Server=/datos/empresa") opens the file
+// named after the database in that folder; a Jet connection opens its Data
+// Source file. Files use WAL journaling and wait for each other when busy.
+#include "Motor.h"
+
+class MotorSqlite : public Motor {
+public:
+    MotorBD tipo() const override { return MotorBD::Sqlite; }
+    QString driver() const override { return QStringLiteral("QSQLITE"); }
+    std::optional<ErrorProveedor> configurar(QSqlDatabase& db, const CadenaConexion& cadena,
+                                             int segundosConexion) override;
+    void alAbrir(QSqlDatabase& db) override;
+    QString traducir(const QString& sql) const override;
+    QStringList dividirLote(const QString& sql) const override;
+    ErrorProveedor mapearError(const QSqlError& error) const override;
+    bool cambiarBase(QSqlDatabase& db, const QString& base, QString& nombreConexion) override;
+
+    // True when a server name is a local folder: an absolute path.
+    static bool EsCarpetaLocal(const QString& servidor);
+    // The file of database base in carpeta: an existing file whose name
+    // matches base without regard to letter case, else base + ".db".
+    static QString ArchivoDeBase(const QString& carpeta, const QString& base);
+
+private:
+    QString carpeta_;
+};

@@ -1,0 +1,370 @@
+#include "Recordset.h"
+#include "Conexion.h"
+#include "Contadores.h"
+#include "ErrorVB.h"
+#include <QRegularExpression>
+#include <QSqlError>
+#include <QSqlField>
+#include <QSqlRecord>
+
+namespace {
+constexpr long FilaBorrada = -2147217885;     // 0x80040E23
+constexpr long FilaNoEncontrada = -2147217864; // 0x80040E38
+constexpr long SoloLecturaError = 3251;        // the operation is not supported (read-only)
+
+QString entreCorchetes(const QString& campo) {
+    return u'[' + QString(campo).replace(u']', QStringLiteral("]]")) + u']';
+}
+} // namespace
+
+Recordset::~Recordset() { Close(); }
+
+void Recordset::exigirAbierto() const {
+    if (!abierto_)
+        throw ErrorVB(CodigosError::ObjetoCerrado,
+                      QStringLiteral("La operación no está permitida si el objeto está cerrado."),
+                      QStringLiteral("ADODB.Recordset"));
+}
+
+void Recordset::exigirFila() const {
+    exigirAbierto();
+    if (eof_ || bof_)
+        throw ErrorVB(CodigosError::FinDeDatos,
+                      QStringLiteral("BOF o EOF es True, o el registro actual se eliminó."),
+                      QStringLiteral("ADODB.Recordset"));
+}
+
+void Recordset::tomarCampos(const QSqlRecord& rec) {
+    campos_.clear();
+    indices_.clear();
+    for (int i = 0; i < rec.count(); ++i) {
+        campos_ << rec.fieldName(i);
+        const QString clave = rec.fieldName(i).toLower();
+        if (!indices_.contains(clave))
+            indices_.insert(clave, i);
+    }
+}
+
+void Recordset::Open(const QString& sql, Conexion* cn, int cursorType, int lockType, int) {
+    if (abierto_)
+        throw ErrorVB(CodigosError::ObjetoAbierto,
+                      QStringLiteral("La operación no está permitida si el objeto está abierto."),
+                      QStringLiteral("ADODB.Recordset"));
+    if (cn == nullptr)
+        throw ErrorVB(CodigosError::ConexionCerrada, QStringLiteral("No hay conexión."),
+                      QStringLiteral("ADODB.Recordset"));
+    cn->exigirAbierta();
+    cn->Errors.clear();
+    cn->comprobarFallo(FalloInyectado::Operacion::Consultar);
+    CursorType = cursorType;
+    LockType = lockType;
+    AbrirTraducido(cn->motorActivo()->traducir(sql), cn);
+}
+
+void Recordset::AbrirTraducido(const QString& texto, Conexion* cn) {
+    cn->antesDeSentencia(this);
+    cn_ = cn;
+    texto_ = texto;
+    static const QRegularExpression deTabla(QStringLiteral("\\bFROM\\s+([^\\s(),]+)"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    const auto m = deTabla.match(texto);
+    tabla_ = m.hasMatch() ? m.captured(1) : QString();
+
+    QSqlQuery q(cn->db());
+    q.setForwardOnly(true);
+    ++contadores().sentencias;
+    ++contadores().recordsets;
+    if (!q.exec(texto))
+        cn->fallar(q.lastError());
+    tomarCampos(q.record());
+    abierto_ = true;
+    filas_.clear();
+    borradas_.clear();
+    pos_ = 0;
+    modo_ = Modo::Ninguno;
+    flujo_.emplace(std::move(q));
+    cn->registrar(this);
+    const bool todoAlAbrir =
+        LockType != Bloqueos::SoloLectura ||
+        (cn->CursorLocation == Ubicaciones::Cliente && cn->motorActivo()->unResultadoActivo());
+    if (todoAlAbrir) {
+        LeerResto();
+    } else {
+        avanzarFlujo();
+        bof_ = eof_;
+    }
+}
+
+void Recordset::avanzarFlujo() {
+    if (flujo_->next()) {
+        const QSqlRecord rec = flujo_->record();
+        actual_.resize(rec.count());
+        for (int i = 0; i < rec.count(); ++i)
+            actual_[i] = rec.value(i);
+        eof_ = false;
+    } else {
+        actual_.clear();
+        eof_ = true;
+        flujo_.reset();
+    }
+}
+
+void Recordset::LeerResto() {
+    if (!abierto_ || enMemoria_)
+        return;
+    // The current row (when streaming started) comes first.
+    const bool habiaFila = flujo_.has_value() && !actual_.isEmpty() && !eof_;
+    if (habiaFila)
+        filas_.push_back(actual_);
+    const long base = habiaFila ? 0 : static_cast<long>(filas_.size());
+    if (flujo_) {
+        while (flujo_->next()) {
+            const QSqlRecord rec = flujo_->record();
+            QList<QVariant> fila(rec.count());
+            for (int i = 0; i < rec.count(); ++i)
+                fila[i] = rec.value(i);
+            filas_.push_back(std::move(fila));
+        }
+        flujo_.reset();
+    }
+    borradas_.assign(filas_.size(), false);
+    enMemoria_ = true;
+    pos_ = base;
+    eof_ = pos_ >= static_cast<long>(filas_.size());
+    if (!habiaFila)
+        bof_ = filas_.empty();
+    actual_ = eof_ ? QList<QVariant>() : filas_[pos_];
+}
+
+void Recordset::Close() {
+    if (!abierto_)
+        return;
+    flujo_.reset();
+    filas_.clear();
+    borradas_.clear();
+    actual_.clear();
+    abierto_ = false;
+    enMemoria_ = false;
+    eof_ = bof_ = true;
+    modo_ = Modo::Ninguno;
+    if (cn_ != nullptr)
+        cn_->quitar(this);
+    cn_ = nullptr;
+}
+
+bool Recordset::BOF() const {
+    exigirAbierto();
+    return bof_;
+}
+
+bool Recordset::Eof() const {
+    exigirAbierto();
+    return eof_;
+}
+
+void Recordset::MoveFirst() {
+    exigirAbierto();
+    if (enMemoria_) {
+        pos_ = 0;
+        eof_ = bof_ = filas_.empty();
+        actual_ = eof_ ? QList<QVariant>() : filas_[0];
+        return;
+    }
+    if (pos_ == 0)
+        return; // still on the first row
+    // A forward-only set read past its first row is read again from the start.
+    Conexion* cn = cn_;
+    const QString texto = texto_;
+    Close();
+    AbrirTraducido(texto, cn);
+}
+
+void Recordset::MoveNext() {
+    exigirAbierto();
+    if (eof_)
+        throw ErrorVB(CodigosError::FinDeDatos,
+                      QStringLiteral("BOF o EOF es True, o el registro actual se eliminó."),
+                      QStringLiteral("ADODB.Recordset"));
+    modo_ = Modo::Ninguno;
+    ++pos_;
+    if (enMemoria_) {
+        while (pos_ < static_cast<long>(filas_.size()) && borradas_[pos_])
+            ++pos_;
+        eof_ = pos_ >= static_cast<long>(filas_.size());
+        actual_ = eof_ ? QList<QVariant>() : filas_[pos_];
+        return;
+    }
+    avanzarFlujo();
+}
+
+long Recordset::RecordCount() const {
+    exigirAbierto();
+    return enMemoria_ ? static_cast<long>(filas_.size()) : -1;
+}
+
+int Recordset::Indice(const QString& campo) const { return indices_.value(campo.toLower(), -1); }
+
+QVariant Recordset::Valor(int indice) const {
+    exigirFila();
+    if (indice < 0 || indice >= actual_.size())
+        throw ErrorVB(CodigosError::CampoInexistente,
+                      QStringLiteral("No se encontró el elemento en la colección."),
+                      QStringLiteral("ADODB.Fields"));
+    return actual_[indice];
+}
+
+QVariant Recordset::Valor(const QString& campo) const {
+    const int i = Indice(campo.trimmed());
+    if (i < 0)
+        throw ErrorVB(CodigosError::CampoInexistente,
+                      QStringLiteral("No se encontró el elemento en la colección que corresponde "
+                                     "con el nombre solicitado: ") +
+                          campo,
+                      QStringLiteral("ADODB.Fields"));
+    return Valor(i);
+}
+
+void Recordset::AddNew() {
+    exigirAbierto();
+    if (LockType == Bloqueos::SoloLectura)
+        throw ErrorVB(SoloLecturaError, QStringLiteral("El conjunto de registros es de solo lectura."),
+                      QStringLiteral("ADODB.Recordset"));
+    LeerResto();
+    filas_.push_back(QList<QVariant>(campos_.size()));
+    borradas_.push_back(false);
+    pos_ = static_cast<long>(filas_.size()) - 1;
+    actual_ = filas_[pos_];
+    eof_ = bof_ = false;
+    modo_ = Modo::Agregando;
+    cambiados_ = QList<bool>(campos_.size(), false);
+}
+
+void Recordset::Asignar(const QString& campo, const QVariant& valor) {
+    exigirFila();
+    if (LockType == Bloqueos::SoloLectura)
+        throw ErrorVB(SoloLecturaError, QStringLiteral("El conjunto de registros es de solo lectura."),
+                      QStringLiteral("ADODB.Recordset"));
+    if (enMemoria_ && borradas_[pos_])
+        throw ErrorVB(FilaBorrada,
+                      QStringLiteral("El identificador de fila hace referencia a una fila eliminada."),
+                      QStringLiteral("ADODB.Field"));
+    const int i = Indice(campo.trimmed());
+    if (i < 0)
+        throw ErrorVB(CodigosError::CampoInexistente,
+                      QStringLiteral("No se encontró el elemento en la colección: ") + campo,
+                      QStringLiteral("ADODB.Fields"));
+    if (modo_ == Modo::Ninguno) {
+        modo_ = Modo::Editando;
+        original_ = actual_;
+        cambiados_ = QList<bool>(campos_.size(), false);
+    }
+    actual_[i] = valor;
+    cambiados_[i] = true;
+}
+
+QString Recordset::condicionOriginal(QList<QVariant>& valores) const {
+    QStringList partes;
+    for (int i = 0; i < campos_.size(); ++i) {
+        if (original_[i].isNull()) {
+            partes << entreCorchetes(campos_[i]) + QStringLiteral(" IS NULL");
+        } else {
+            partes << entreCorchetes(campos_[i]) + QStringLiteral(" = ?");
+            valores << original_[i];
+        }
+    }
+    return partes.join(QStringLiteral(" AND "));
+}
+
+void Recordset::ejecutarCambio(const QString& sql, const QList<QVariant>& valores, bool exigir) {
+    cn_->exigirAbierta();
+    cn_->Errors.clear();
+    cn_->comprobarFallo(FalloInyectado::Operacion::Ejecutar);
+    QSqlQuery q(cn_->db());
+    if (!q.prepare(cn_->motorActivo()->traducir(sql)))
+        cn_->fallar(q.lastError());
+    for (const QVariant& v : valores)
+        q.addBindValue(v);
+    ++contadores().sentencias;
+    if (!q.exec())
+        cn_->fallar(q.lastError());
+    if (exigir && q.numRowsAffected() == 0) {
+        // Another user changed or removed the row since it was read.
+        ErrorProveedor e{FilaNoEncontrada,
+                         QStringLiteral("No se encuentra la fila para actualizarla. Algunos "
+                                        "valores pueden haber cambiado desde la última lectura."),
+                         QStringLiteral("HY000"), 0};
+        cn_->fallar(e);
+    }
+}
+
+void Recordset::Update() {
+    exigirAbierto();
+    if (modo_ == Modo::Ninguno)
+        return;
+    QStringList columnas;
+    QList<QVariant> valores;
+    for (int i = 0; i < campos_.size(); ++i) {
+        if (cambiados_[i]) {
+            columnas << campos_[i];
+            valores << actual_[i];
+        }
+    }
+    if (modo_ == Modo::Agregando) {
+        if (!columnas.isEmpty()) {
+            QStringList marcas;
+            QStringList nombres;
+            for (const QString& c : columnas) {
+                nombres << entreCorchetes(c);
+                marcas << QStringLiteral("?");
+            }
+            ejecutarCambio(QStringLiteral("INSERT INTO ") + tabla_ + QStringLiteral(" (") +
+                               nombres.join(u',') + QStringLiteral(") VALUES (") +
+                               marcas.join(u',') + u')',
+                           valores, false);
+        }
+    } else if (!columnas.isEmpty()) {
+        QStringList asignaciones;
+        for (const QString& c : columnas)
+            asignaciones << entreCorchetes(c) + QStringLiteral(" = ?");
+        QList<QVariant> todos = valores;
+        const QString cond = condicionOriginal(todos);
+        ejecutarCambio(QStringLiteral("UPDATE ") + tabla_ + QStringLiteral(" SET ") +
+                           asignaciones.join(u',') + QStringLiteral(" WHERE ") + cond,
+                       todos, true);
+    }
+    filas_[pos_] = actual_;
+    modo_ = Modo::Ninguno;
+}
+
+void Recordset::Delete() {
+    exigirFila();
+    if (LockType == Bloqueos::SoloLectura)
+        throw ErrorVB(SoloLecturaError, QStringLiteral("El conjunto de registros es de solo lectura."),
+                      QStringLiteral("ADODB.Recordset"));
+    if (modo_ == Modo::Agregando) {
+        CancelUpdate();
+        return;
+    }
+    original_ = modo_ == Modo::Editando ? original_ : actual_;
+    QList<QVariant> valores;
+    const QString cond = condicionOriginal(valores);
+    ejecutarCambio(QStringLiteral("DELETE FROM ") + tabla_ + QStringLiteral(" WHERE ") + cond,
+                   valores, true);
+    borradas_[pos_] = true;
+    modo_ = Modo::Ninguno;
+}
+
+void Recordset::CancelUpdate() {
+    if (!abierto_ || modo_ == Modo::Ninguno)
+        return;
+    if (modo_ == Modo::Agregando) {
+        filas_.pop_back();
+        borradas_.pop_back();
+        pos_ = 0;
+        eof_ = bof_ = filas_.empty();
+        actual_ = eof_ ? QList<QVariant>() : filas_[0];
+    } else {
+        actual_ = original_;
+    }
+    modo_ = Modo::Ninguno;
+}
