@@ -12,6 +12,8 @@ struct Sesion {
     std::uint32_t gColorLetra = 0;
     std::int16_t gTimeOut = 45;
     QString gTablaConfiguracion;
+    // The help file of the program.
+    QString gArchivoAyuda;
     // Configuration values of the session load.
     QString gCantidadDecimales;
     bool gConfidencialidad = false;

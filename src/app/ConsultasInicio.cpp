@@ -1,0 +1,56 @@
+#include "ConsultasInicio.h"
+#include "ArchivoConsultas.h"
+#include "DB_Dll.h"
+#include "DialogoConsulta.h"
+#include "Programa.h"
+#include <QFileInfo>
+
+namespace {
+// Rows of a statement for the search dialog, read on the main connection.
+ResultadoConsulta consultar(const QString& sentencia) {
+    ResultadoConsulta r;
+    Recordset rs;
+    QString sql = sentencia;
+    gDB().AbrirRecordset(sql, rs);
+    if (rs.State() == 0)
+        return r;
+    r.columnas = rs.Campos();
+    while (!rs.Eof()) {
+        QStringList fila;
+        for (int i = 0; i < r.columnas.size(); ++i)
+            fila << UtilGeneral::ValorTexto(rs.Valor(i)).trimmed();
+        r.filas << fila;
+        rs.MoveNext();
+    }
+    gDB().CierraRecordset(&rs);
+    return r;
+}
+} // namespace
+
+void CrearArchivoConsultas() {
+    static const RegistroConsulta kDefecto[] = {
+        {"ARTICULOS", "V_MA_ARTICULOS", "|DESCRIPCION|IDARTICULO|", ""},
+        {"CLIENTES", "VT_CLIENTES", "|RAZON_SOCIAL|CODIGO|CONTACTO|", ""},
+        {"PROVEEDORES", "VT_PROVEEDORES", "|RAZON_SOCIAL|CODIGO|", ""},
+        {"CONTACTOS", "MA_CONTACTOS", "|Nombre_y_Apellido|Domicilio|Localidad|Telefono|", ""},
+        {"VENDEDORES", "V_TA_VENDEDORES", "|NOMBRE|IDVENDEDOR|", ""},
+        {"TECNICOS", "V_TA_TECNICOS", "|NOMBRE|IDTECNICO|", ""},
+        {"MANTENIMIENTOS", "V_MA_MANTENIMIENTOS", "|DESCRIPCION|CODIGO|", ""},
+        {"CUENTAS", "MA_CUENTAS", "|DESCRIPCION|CODIGO|", ""},
+        {"TAREAS", "V_TA_Tareas  ", "|Descripcion|IdTarea|", ""},
+        {"UnidadNegocio", "V_TA_UnidadNegocio", "|Descripcion|Codigo|", ""},
+        {"DEPOSITO", "V_TA_DEPOSITO", "|Descripcion|IdDeposito|", ""},
+    };
+    for (const RegistroConsulta& r : kDefecto)
+        ArchivoConsultas::Agregar(gDialogoConsulta().ArchivoConsultas, r);
+}
+
+void PrepararDialogoConsulta() {
+    DialogoConsulta& d = gDialogoConsulta();
+    d.CadenaConexion = gDB().gConnString;
+    d.UsaConexion = true;
+    d.ArchivoConsultas = Programa::Carpeta() + QStringLiteral("consultas.qdx");
+    d.EstablecerConsultor(consultar);
+    if (!QFileInfo::exists(d.ArchivoConsultas))
+        CrearArchivoConsultas();
+}

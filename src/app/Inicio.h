@@ -1,0 +1,11 @@
+#pragma once
+// The start of the program: the start-up sequence that connects and opens the
+// session, then the main window shown modally; closing it ends the program.
+
+// The process entry; returns the exit code.
+int Main();
+// Progress sign, parameter string, connection, statistics connection,
+// configuration, login and entry log, in that order.
+void IniciarAplicacion();
+// Opens the statistics database and takes the command time-out from it.
+void ConectarEstadisticas();
