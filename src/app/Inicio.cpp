@@ -17,15 +17,6 @@
 
 namespace {
 
-// The start-up error trap: the progress sign is closed; the invalid-argument
-// error resumes with the next step, any other error ends the process silently.
-int trampaInicio(const ErrorVB& e) {
-    gDisplay().CartelCerrar();
-    if (e.numero == CodigosError::ArgumentoInvalido)
-        return Respuestas::Ignorar;
-    Programa::Terminar(0);
-}
-
 // Login of the session user against the users table. Not built yet: the user
 // named by the parameter string is taken as logged in.
 void ValidarInicioSesion() {}
@@ -48,6 +39,13 @@ bool Capturar(FrmTarquel& f) {
 }
 
 } // namespace
+
+int TrampaInicio(const ErrorVB& e) {
+    gDisplay().CartelCerrar();
+    if (e.numero == CodigosError::ArgumentoInvalido)
+        return Respuestas::Ignorar;
+    Programa::Terminar(0);
+}
 
 void ConectarEstadisticas() {
     Sesion& s = sesion();
@@ -75,15 +73,17 @@ void ConectarEstadisticas() {
 void IniciarAplicacion() {
     Sesion& s = sesion();
     DB_Dll& db = gDB();
-    ContratoErrores trampa(trampaInicio);
+    ContratoErrores trampa(TrampaInicio);
     ParametrosInicio p;
     bool cancelado = false;
-    trampa.paso([&] { gDisplay().CartelInicio(QStringLiteral("Conectando Base de Datos"), false); });
+    trampa.paso(
+        [&] { gDisplay().CartelInicio(QStringLiteral("Conectando Base de Datos"), false); });
     trampa.paso([&] {
         gDisplay().CartelMostrar(cancelado, QStringLiteral("Iniciando Aplicacion"),
                                  Programa::NombreEjecutable(), QStringLiteral("Espere por favor"));
     });
-    trampa.paso([&] { s.gArchivoAyuda = Programa::Carpeta() + QStringLiteral("htmlhelp/brevanta.chm"); });
+    trampa.paso(
+        [&] { s.gArchivoAyuda = Programa::Carpeta() + QStringLiteral("htmlhelp/brevanta.chm"); });
     trampa.paso([&] {
         s.gColorLetra = 0;
         s.gColorFondo = 0xFFFFFF;

@@ -9,7 +9,9 @@
 #include <cmath>
 
 namespace {
-bool esDatos(const QString& grupo) { return grupo.compare(QStringLiteral("DATOS"), Qt::CaseInsensitive) == 0; }
+bool esDatos(const QString& grupo) {
+    return grupo.compare(QStringLiteral("DATOS"), Qt::CaseInsensitive) == 0;
+}
 
 // Reads VALOR and ValorAux of the lookup statement on db, step by step under
 // the given treatment of errors.
@@ -18,7 +20,10 @@ QString leer(DB_Dll& db, QString sql, const QString& clave, QString& valorAux,
     QString resultado;
     Recordset rs;
     const std::function<void()> pasos[] = {
-        [&] { db.AbrirRecordset(sql, rs, nullptr, Cursores::SoloAdelante, Bloqueos::SoloLectura, -1, true); },
+        [&] {
+            db.AbrirRecordset(sql, rs, nullptr, Cursores::SoloAdelante, Bloqueos::SoloLectura, -1,
+                              true);
+        },
         [&] {
             if (rs.BOF()) {
                 resultado = QStringLiteral(" ");
@@ -48,7 +53,9 @@ void grabar(DB_Dll& db, QString sql, const QString& clave, const QVariant& valor
             bool borrar) {
     // Every failing step is skipped; nothing is reported.
     Recordset rs;
-    IgnorandoErrores([&] { db.AbrirRecordset(sql, rs, nullptr, Cursores::Dinamico, Bloqueos::Optimista, -1, true); });
+    IgnorandoErrores([&] {
+        db.AbrirRecordset(sql, rs, nullptr, Cursores::Dinamico, Bloqueos::Optimista, -1, true);
+    });
     IgnorandoErrores([&] {
         if (rs.BOF())
             rs.AddNew();
@@ -58,8 +65,10 @@ void grabar(DB_Dll& db, QString sql, const QString& clave, const QVariant& valor
     const QString texto = UtilGeneral::ValorTexto(valor);
     IgnorandoErrores([&] { rs.Asignar(QStringLiteral("GRUPO"), grupo); });
     IgnorandoErrores([&] { rs.Asignar(QStringLiteral("CLAVE"), clave.trimmed().toUpper()); });
-    IgnorandoErrores([&] { rs.Asignar(QStringLiteral("VALOR"), recortar ? texto.trimmed() : texto); });
-    IgnorandoErrores([&] { rs.Asignar(QStringLiteral("PoliticaNegocio"), politicaNegocio ? 1 : 0); });
+    IgnorandoErrores(
+        [&] { rs.Asignar(QStringLiteral("VALOR"), recortar ? texto.trimmed() : texto); });
+    IgnorandoErrores(
+        [&] { rs.Asignar(QStringLiteral("PoliticaNegocio"), politicaNegocio ? 1 : 0); });
     if (!valorAux.isEmpty())
         IgnorandoErrores([&] {
             rs.Asignar(QStringLiteral("ValorAux"), recortar ? valorAux.trimmed() : valorAux);
@@ -69,7 +78,9 @@ void grabar(DB_Dll& db, QString sql, const QString& clave, const QVariant& valor
 }
 } // namespace
 
-QString ArchivoIni() { return Programa::Carpeta() + QStringLiteral("cn000pr.ini"); }
+QString ArchivoIni() {
+    return Programa::Carpeta() + QStringLiteral("cn000pr.ini");
+}
 
 QString LeerCfg(const QString& clave, QString& valorAux, const QString& grupo) {
     if (!gDB().gOpenFlag)
@@ -78,9 +89,11 @@ QString LeerCfg(const QString& clave, QString& valorAux, const QString& grupo) {
     if (s.gTablaConfiguracion.trimmed().isEmpty())
         s.gTablaConfiguracion = QStringLiteral("TA_CONFIGURACION");
     QString sql = QStringLiteral("SELECT VALOR, valoraux FROM ") + s.gTablaConfiguracion +
-                  QStringLiteral(" with(nolock)  WHERE CLAVE = '") + TextoSql::Comillas(clave.trimmed());
-    sql += esDatos(grupo) ? QStringLiteral("'")
-                          : QStringLiteral("' AND GRUPO ='") + TextoSql::Comillas(grupo) + QStringLiteral("'");
+                  QStringLiteral(" with(nolock)  WHERE CLAVE = '") +
+                  TextoSql::Comillas(clave.trimmed());
+    sql += esDatos(grupo)
+               ? QStringLiteral("'")
+               : QStringLiteral("' AND GRUPO ='") + TextoSql::Comillas(grupo) + QStringLiteral("'");
     const QString k = clave.trimmed();
     if (k.compare(QStringLiteral("[FECHA HASTA]"), Qt::CaseInsensitive) == 0 ||
         k.compare(QStringLiteral("[FECHA DESDE]"), Qt::CaseInsensitive) == 0)
@@ -100,12 +113,12 @@ QString LeerCfg(const QString& clave, const QString& grupo) {
 }
 
 QString CfgQD(const QString& clave, QString& valorAux) {
-    const QString sql = QStringLiteral("SELECT VALOR, valoraux FROM ") + QStringLiteral("TA_CONFIGURACION") +
+    const QString sql = QStringLiteral("SELECT VALOR, valoraux FROM ") +
+                        QStringLiteral("TA_CONFIGURACION") +
                         QStringLiteral(" with(nolock)  WHERE CLAVE = '") +
                         TextoSql::Comillas(clave.trimmed()) + QStringLiteral("'");
-    ContratoErrores contrato([](const ErrorVB& e) {
-        return TratamientoErroresGlobal(e, 18, QStringLiteral("CfgQD"));
-    });
+    ContratoErrores contrato(
+        [](const ErrorVB& e) { return TratamientoErroresGlobal(e, 18, QStringLiteral("CfgQD")); });
     return leer(gDBEstadisticas(), sql, clave, valorAux, contrato, false);
 }
 
@@ -114,15 +127,16 @@ void GrabaCfg(const QString& clave, const QVariant& valor, const QString& valorA
     QString sql = QStringLiteral("SELECT * FROM ") + sesion().gTablaConfiguracion +
                   QStringLiteral(" with(nolock)  WHERE CLAVE = '") + TextoSql::Comillas(clave);
     sql += esDatos(grupo) ? QStringLiteral("'")
-                          : QStringLiteral("' AND GRUPO = '") + TextoSql::Comillas(grupo) + QStringLiteral("'");
+                          : QStringLiteral("' AND GRUPO = '") + TextoSql::Comillas(grupo) +
+                                QStringLiteral("'");
     grabar(gDB(), sql, clave, valor, valorAux, politicaNegocio, grupo, recortar, borrar);
 }
 
 void GrabaCfgQD(const QString& clave, const QVariant& valor, const QString& valorAux,
                 bool politicaNegocio, const QString& grupo, bool recortar) {
     const QString sql = QStringLiteral("SELECT * FROM ") + QStringLiteral("TA_CONFIGURACION") +
-                        QStringLiteral(" with(nolock)  WHERE CLAVE = '") + TextoSql::Comillas(clave) +
-                        QStringLiteral("'");
+                        QStringLiteral(" with(nolock)  WHERE CLAVE = '") +
+                        TextoSql::Comillas(clave) + QStringLiteral("'");
     grabar(gDBEstadisticas(), sql, clave, valor, valorAux, politicaNegocio, grupo, recortar, false);
 }
 
@@ -135,8 +149,8 @@ void CargarConfiguracionSesion() {
     IgnorandoErrores([&] { s.gTablaConfiguracion = QStringLiteral("ta_configuracion"); });
     IgnorandoErrores([&] { s.gCantidadDecimales = LeerCfg(QStringLiteral("CantidadDecimales")); });
     IgnorandoErrores([&] {
-        s.gConfidencialidad =
-            LeerCfg(QStringLiteral("SS_CONFIDENCIALIDAD")).compare(QStringLiteral("SI"), Qt::CaseInsensitive) == 0;
+        s.gConfidencialidad = LeerCfg(QStringLiteral("SS_CONFIDENCIALIDAD"))
+                                  .compare(QStringLiteral("SI"), Qt::CaseInsensitive) == 0;
     });
     IgnorandoErrores([&] { s.gColorFondo = colorDe(QStringLiteral("CFondo")); });
     IgnorandoErrores([&] { s.gColorLetra = colorDe(QStringLiteral("CLetra")); });
@@ -146,7 +160,8 @@ void CargarConfiguracionSesion() {
             GrabaCfg(QStringLiteral("CFondo"), static_cast<qlonglong>(kCeleste), QString(), false,
                      QStringLiteral("DATOS"), true, false);
             s.gColorFondo = kCeleste;
-            GrabaCfg(QStringLiteral("CLetra"), 0, QString(), false, QStringLiteral("DATOS"), true, false);
+            GrabaCfg(QStringLiteral("CLetra"), 0, QString(), false, QStringLiteral("DATOS"), true,
+                     false);
         }
     });
     IgnorandoErrores([&] {
@@ -158,7 +173,7 @@ void CargarConfiguracionSesion() {
             s.gColorFondo = 0xE5FCFF; // RGB(255, 252, 229)
     });
     IgnorandoErrores([&] {
-        s.gUtilizarFechaDia =
-            LeerCfg(QStringLiteral("UTILIZARFECHADIA")).compare(QStringLiteral("SI"), Qt::CaseInsensitive) == 0;
+        s.gUtilizarFechaDia = LeerCfg(QStringLiteral("UTILIZARFECHADIA"))
+                                  .compare(QStringLiteral("SI"), Qt::CaseInsensitive) == 0;
     });
 }

@@ -7,7 +7,8 @@
 
 // VALOR of the key; " " when there is no row; "" when the main connection is
 // not open. Group "DATOS" finds the key in any group.
-QString LeerCfg(const QString& clave, QString& valorAux, const QString& grupo = QStringLiteral("DATOS"));
+QString LeerCfg(const QString& clave, QString& valorAux,
+                const QString& grupo = QStringLiteral("DATOS"));
 QString LeerCfg(const QString& clave, const QString& grupo = QStringLiteral("DATOS"));
 void GrabaCfg(const QString& clave, const QVariant& valor, const QString& valorAux,
               bool politicaNegocio, const QString& grupo, bool recortar, bool borrar);

@@ -51,7 +51,8 @@ QString CadenaConexion::valorDe(std::initializer_list<const char*> claves) const
 
 bool CadenaConexion::esOdbcDirecto() const {
     return proveedor().startsWith(QStringLiteral("MSDASQL"), Qt::CaseInsensitive) ||
-           (proveedor().isEmpty() && (tiene(QStringLiteral("DSN")) || tiene(QStringLiteral("DRIVER"))));
+           (proveedor().isEmpty() &&
+            (tiene(QStringLiteral("DSN")) || tiene(QStringLiteral("DRIVER"))));
 }
 
 QString CadenaConexion::sinProveedor() const {

@@ -16,8 +16,12 @@ public:
     QString valorDe(std::initializer_list<const char*> claves) const;
 
     QString proveedor() const { return valor(QStringLiteral("Provider")); }
-    bool esOracle() const { return proveedor().contains(QStringLiteral("ORACLE"), Qt::CaseInsensitive); }
-    bool esJet() const { return proveedor().contains(QStringLiteral("Jet.OLEDB"), Qt::CaseInsensitive); }
+    bool esOracle() const {
+        return proveedor().contains(QStringLiteral("ORACLE"), Qt::CaseInsensitive);
+    }
+    bool esJet() const {
+        return proveedor().contains(QStringLiteral("Jet.OLEDB"), Qt::CaseInsensitive);
+    }
     // A raw ODBC string: MSDASQL, or a DSN or DRIVER given directly.
     bool esOdbcDirecto() const;
     // The ODBC part of a raw ODBC string (every pair but PROVIDER).

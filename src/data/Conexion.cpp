@@ -27,9 +27,13 @@ Conexion::~Conexion() {
         QSqlDatabase::removeDatabase(nombre_);
 }
 
-int Conexion::State() const { return db_.isValid() && db_.isOpen() ? 1 : 0; }
+int Conexion::State() const {
+    return db_.isValid() && db_.isOpen() ? 1 : 0;
+}
 
-MotorBD Conexion::motor() const { return motor_ ? motor_->tipo() : MotorBD::SqlServer; }
+MotorBD Conexion::motor() const {
+    return motor_ ? motor_->tipo() : MotorBD::SqlServer;
+}
 
 void Conexion::exigirAbierta() const {
     if (State() != 1)
@@ -63,18 +67,20 @@ void Conexion::comprobarFallo(FalloInyectado::Operacion op) {
             e.Description = f.descripcion;
             e.NativeError = f.nativo;
             e.SQLState = f.nativo == CodigosNativos::ErrorDeRed ? QStringLiteral("08S01")
-                                                               : QStringLiteral("HY000");
+                                                                : QStringLiteral("HY000");
             Errors.append(e);
         }
         throw ErrorVB(f.numero, f.descripcion, QStringLiteral("Microsoft OLE DB Provider"));
     }
 }
 
-void Conexion::InyectarFallo(const FalloInyectado& fallo) { fallos_.push_back(fallo); }
+void Conexion::InyectarFallo(const FalloInyectado& fallo) {
+    fallos_.push_back(fallo);
+}
 
 void Conexion::fallar(const QSqlError& error) {
-    fallar(motor_ ? motor_->mapearError(error) : ErrorProveedor{CodigosError::FalloProveedor,
-                                                                 error.text(), {}, 0});
+    fallar(motor_ ? motor_->mapearError(error)
+                  : ErrorProveedor{CodigosError::FalloProveedor, error.text(), {}, 0});
 }
 
 void Conexion::fallar(const ErrorProveedor& e) {
@@ -143,7 +149,9 @@ void Conexion::SetIsolationLevel(long nivel) {
     }
 }
 
-void Conexion::registrar(Recordset* rs) { abiertos_.push_back(rs); }
+void Conexion::registrar(Recordset* rs) {
+    abiertos_.push_back(rs);
+}
 
 void Conexion::quitar(Recordset* rs) {
     abiertos_.erase(std::remove(abiertos_.begin(), abiertos_.end(), rs), abiertos_.end());
@@ -163,6 +171,7 @@ std::unique_ptr<Recordset> Conexion::Execute(const QString& sql, long* afectados
     Errors.clear();
     comprobarFallo(FalloInyectado::Operacion::Ejecutar);
     antesDeSentencia(nullptr);
+    contadores().anotar(sql);
     long total = 0;
     const QStringList partes = motor_->dividirLote(sql);
     std::unique_ptr<Recordset> resultado;

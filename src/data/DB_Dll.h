@@ -44,7 +44,8 @@ public:
     void OpenServerADODB(bool PideParametrosSQL = false, int lCursor = 3,
                          const QString& ConnString = {}, bool ValidaAdmin = true,
                          bool MuestraError = true);
-    void OpenLocalADODB(const QString& ConnString = {}, const QString& CadenaID = QStringLiteral("User Id"),
+    void OpenLocalADODB(const QString& ConnString = {},
+                        const QString& CadenaID = QStringLiteral("User Id"),
                         const QString& CadenaPWD = QStringLiteral("Password"));
 
     // Row tests and single values.
@@ -55,8 +56,9 @@ public:
                        const QString& Campo = QStringLiteral("Codigo"), Recordset* LRCS = nullptr,
                        int Tipodato = 8, const QString& Condicion = {}, bool SoloLectura = false);
     QString DatosTabla(const QString& Tabla, const QString& ValorBuscado,
-                       const QString& CampoDevuelto, const QString& Campo = QStringLiteral("Codigo"),
-                       QVariant Tipodato = 8, const QString& Condicion = {}, bool UsaTrim = true,
+                       const QString& CampoDevuelto,
+                       const QString& Campo = QStringLiteral("Codigo"), QVariant Tipodato = 8,
+                       const QString& Condicion = {}, bool UsaTrim = true,
                        bool IgnoraError = false);
 
     // Type classifiers and literals.

@@ -1,13 +1,14 @@
 // Connection management of the data-access class: connection strings, the
 // access window exchange, opening, keeping the connection alive and the
 // recovery when it is lost.
-#include "DB_Dll.h"
 #include "ContratoErrores.h"
+#include "DB_Dll.h"
 #include "Dialogos.h"
 #include "Eventos.h"
 #include "Programa.h"
 #include "Sesion.h"
 #include "UtilGeneral.h"
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QThread>
 #include <cmath>
@@ -23,14 +24,30 @@ bool contieneSinCaso(const QString& texto, const QString& buscado) {
 
 int DB_Dll::esperaReconexionMs = 500;
 
+namespace {
+// The process-wide instances live until the application object goes: their
+// connections are closed while the database drivers still exist.
+DB_Dll& instancia(DB_Dll& d) {
+    static bool registrado = false;
+    if (!registrado && QCoreApplication::instance() != nullptr) {
+        registrado = true;
+        qAddPostRoutine([] {
+            gDB() = DB_Dll();
+            gDBEstadisticas() = DB_Dll();
+        });
+    }
+    return d;
+}
+} // namespace
+
 DB_Dll& gDB() {
     static DB_Dll d;
-    return d;
+    return instancia(d);
 }
 
 DB_Dll& gDBEstadisticas() {
     static DB_Dll d;
-    return d;
+    return instancia(d);
 }
 
 Conexion& DB_Dll::conexion() {
@@ -119,10 +136,10 @@ void DB_Dll::OpenServerADODB(bool PideParametrosSQL, int lCursor, const QString&
                     if (!MuestraError) {
                         gEsAdmin = true;
                     } else {
-                        const QString v = DatosTabla(QStringLiteral("ta_usuarios"),
-                                                     sesion().gUsuarioLogeado,
-                                                     QStringLiteral("Administrador"),
-                                                     QStringLiteral("nombre"), 8, QString(), true, false);
+                        const QString v =
+                            DatosTabla(QStringLiteral("ta_usuarios"), sesion().gUsuarioLogeado,
+                                       QStringLiteral("Administrador"), QStringLiteral("nombre"), 8,
+                                       QString(), true, false);
                         gEsAdmin = UtilGeneral::ValorNumero(v) == 1.0;
                     }
                 }
@@ -152,17 +169,20 @@ void DB_Dll::OpenServerADODB(bool PideParametrosSQL, int lCursor, const QString&
                     QStringLiteral(" Estado de Sql: ") + pe.SQLState + CR +
                     QStringLiteral("Numero de Error: ") + QString::number(pe.Number) + CR +
                     QStringLiteral("Descripcion: ") + pe.Description + CR +
-                    QStringLiteral("Codigo Nativo: ") + QString::number(pe.NativeError) + CR + CRLF +
-                    QStringLiteral("Nombre de Proceso: ") + Programa::NombreEjecutable() + CR + CRLF +
-                    CRLF + QStringLiteral("1. Verifique el Usuario, contraseña y base de datos") + CRLF +
-                    QStringLiteral("2. Verifique el nombre del servidor, quizas necesite agregarle el "
-                                   "nombre de la instancia, por ejemplo : ") +
+                    QStringLiteral("Codigo Nativo: ") + QString::number(pe.NativeError) + CR +
+                    CRLF + QStringLiteral("Nombre de Proceso: ") + Programa::NombreEjecutable() +
+                    CR + CRLF + CRLF +
+                    QStringLiteral("1. Verifique el Usuario, contraseña y base de datos") + CRLF +
+                    QStringLiteral(
+                        "2. Verifique el nombre del servidor, quizas necesite agregarle el "
+                        "nombre de la instancia, por ejemplo : ") +
                     gDB().gServidor + QStringLiteral("\\ORVALIS") + CRLF +
                     QStringLiteral("3. Verifique si el inicio de sesion para el usuario ") +
                     gDB().gUsuario + QStringLiteral(" existe") + CRLF + CRLF + CRLF +
                     QStringLiteral(" - Desea Intentarlo Nuevamente??? ");
-                const int r = dialogos().Mensaje(mensaje, EstilosMensaje::SiNo | EstilosMensaje::Critico,
-                                                 QStringLiteral(" Error de Conexion a Base de Datos"));
+                const int r =
+                    dialogos().Mensaje(mensaje, EstilosMensaje::SiNo | EstilosMensaje::Critico,
+                                       QStringLiteral(" Error de Conexion a Base de Datos"));
                 if (r == Respuestas::No) {
                     gOpenFlag = false;
                     return;
@@ -187,8 +207,9 @@ void DB_Dll::OpenServerADODB(bool PideParametrosSQL, int lCursor, const QString&
 
 void DB_Dll::BuscarArchivoBase(bool& cancelado) {
     Dialogos& d = CmdDlg != nullptr ? *CmdDlg : dialogos();
-    const std::optional<QString> ruta = d.ElegirArchivo(
-        QStringLiteral("Buscar Base de Datos"), QStringLiteral("Base de Datos de Microsoft Access |*.MDB"));
+    const std::optional<QString> ruta =
+        d.ElegirArchivo(QStringLiteral("Buscar Base de Datos"),
+                        QStringLiteral("Base de Datos de Microsoft Access |*.MDB"));
     cancelado = !ruta.has_value();
     if (ruta)
         gDBName = *ruta;
@@ -218,7 +239,8 @@ void DB_Dll::OpenLocalADODB(const QString& ConnString, const QString& CadenaID,
                 return;
             } catch (const ErrorVB& e) {
                 if (gCnn->Errors.isEmpty()) {
-                    dialogos().Mensaje(QString::number(e.numero) + QStringLiteral("  ") + e.descripcion,
+                    dialogos().Mensaje(QString::number(e.numero) + QStringLiteral("  ") +
+                                           e.descripcion,
                                        EstilosMensaje::Critico, QString());
                     return;
                 }
@@ -237,8 +259,9 @@ void DB_Dll::OpenLocalADODB(const QString& ConnString, const QString& CadenaID,
                         cadena += QStringLiteral("Jet OLEDB:Database Password=") + gUserPassWord +
                                   QStringLiteral(";");
                     } else {
-                        const QString clave = dialogos().Entrada(QStringLiteral("ingrese el password:"),
-                                                                 QStringLiteral("Password Access"), QString());
+                        const QString clave =
+                            dialogos().Entrada(QStringLiteral("ingrese el password:"),
+                                               QStringLiteral("Password Access"), QString());
                         cadena += QStringLiteral(" Jet OLEDB:Database Password=") + clave +
                                   QStringLiteral(";");
                     }
@@ -316,11 +339,12 @@ int DB_Dll::EvaluarPerdidaConexion(long numero, std::int16_t& contador, const QS
     if (preguntaEnPantalla_)
         return 0;
     preguntaEnPantalla_ = true;
-    const int r = dialogos().Mensaje(
-        QStringLiteral("SE PERDIÓ LA CONEXION CON EL SERVIDOR. (") + gDB().gServidor +
-            QStringLiteral(") ") + CRLF + CRLF + QStringLiteral("¿Querés que intentemos reconectar (Sí) ") +
-            CRLF + QStringLiteral("o cerrar la aplicación (No)?"),
-        EstilosMensaje::SiNo | EstilosMensaje::Critico, QStringLiteral("Conexión a la base de datos"));
+    const int r = dialogos().Mensaje(QStringLiteral("SE PERDIÓ LA CONEXION CON EL SERVIDOR. (") +
+                                         gDB().gServidor + QStringLiteral(") ") + CRLF + CRLF +
+                                         QStringLiteral("¿Querés que intentemos reconectar (Sí) ") +
+                                         CRLF + QStringLiteral("o cerrar la aplicación (No)?"),
+                                     EstilosMensaje::SiNo | EstilosMensaje::Critico,
+                                     QStringLiteral("Conexión a la base de datos"));
     preguntaEnPantalla_ = false;
     if (r == Respuestas::Si && IntentarReconexion(10, rutina)) {
         contador = 0;
@@ -355,7 +379,8 @@ bool DB_Dll::IntentarReconexion(std::int16_t intentos, const QString& rutina) {
             t.start();
             while (t.elapsed() < esperaReconexionMs) {
                 DejarCorrerEventos();
-                QThread::msleep(std::min<qint64>(20, std::max<qint64>(0, esperaReconexionMs - t.elapsed())));
+                QThread::msleep(
+                    std::min<qint64>(20, std::max<qint64>(0, esperaReconexionMs - t.elapsed())));
             }
             DejarCorrerEventos();
         }
@@ -383,10 +408,11 @@ DB_Dll::Recuperacion DB_Dll::RecuperarConsulta(const ErrorVB& error, int& contad
                 break;
             const int r = dialogos().Mensaje(
                 CRLF + CRLF + CRLF + QStringLiteral("Se perdio la conexion con la base de datos ") +
-                    gDB().gDBName + CRLF + QStringLiteral(" Servidor ") + gDB().gServidor + CRLF + CRLF +
-                    QStringLiteral("Elija SI para reintentar conectarse") + CRLF +
+                    gDB().gDBName + CRLF + QStringLiteral(" Servidor ") + gDB().gServidor + CRLF +
+                    CRLF + QStringLiteral("Elija SI para reintentar conectarse") + CRLF +
                     QStringLiteral("Elija NO para cerrar la aplicacion") + CRLF + CRLF + CRLF,
-                EstilosMensaje::SiNo | EstilosMensaje::Critico, QStringLiteral("AVISO AL OPERADOR"));
+                EstilosMensaje::SiNo | EstilosMensaje::Critico,
+                QStringLiteral("AVISO AL OPERADOR"));
             if (r != Respuestas::Si)
                 Programa::Terminar();
         }
@@ -395,9 +421,9 @@ DB_Dll::Recuperacion DB_Dll::RecuperarConsulta(const ErrorVB& error, int& contad
     }
     if (!mensaje)
         return Recuperacion::Salir;
-    const int r = dialogos().Mensaje(error.descripcion,
-                                     EstilosMensaje::AbortarReintentarIgnorar | EstilosMensaje::Critico,
-                                     QStringLiteral("Aviso al Operador"));
+    const int r = dialogos().Mensaje(
+        error.descripcion, EstilosMensaje::AbortarReintentarIgnorar | EstilosMensaje::Critico,
+        QStringLiteral("Aviso al Operador"));
     if (r == Respuestas::Reintentar)
         return Recuperacion::Repetir;
     if (r == Respuestas::Ignorar)

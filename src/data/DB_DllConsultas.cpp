@@ -1,7 +1,7 @@
 // Query and lookup helpers of the data-access class: result sets, statements,
 // row tests, single values, extremes and the schema.
-#include "DB_Dll.h"
 #include "ContratoErrores.h"
+#include "DB_Dll.h"
 #include "Dialogos.h"
 #include "Eventos.h"
 #include "Programa.h"
@@ -30,7 +30,8 @@ void DB_Dll::AbrirRecordset(QString& SentenciaSQL, Recordset& LRCS, Conexion* Co
                               QStringLiteral("DB_Dll"));
         },
         [&] {
-            texto = gCnn->ConnectionString.indexOf(QStringLiteral("ORACLE"), 1, Qt::CaseInsensitive) >= 1 &&
+            texto = gCnn->ConnectionString.indexOf(QStringLiteral("ORACLE"), 1,
+                                                   Qt::CaseInsensitive) >= 1 &&
                             ConvOracle
                         ? ORACLE_Dicc(SentenciaSQL)
                         : SentenciaSQL;
@@ -46,7 +47,8 @@ void DB_Dll::AbrirRecordset(QString& SentenciaSQL, Recordset& LRCS, Conexion* Co
             pasos[paso]();
             ++paso;
         } catch (const ErrorVB& e) {
-            const int r = EvaluarPerdidaConexion(e.numero, contadorAbrir_, QStringLiteral("AbrirRecordset"));
+            const int r =
+                EvaluarPerdidaConexion(e.numero, contadorAbrir_, QStringLiteral("AbrirRecordset"));
             if (r == 1)
                 continue;
             if (r == 2)
@@ -63,7 +65,8 @@ void DB_Dll::AbrirRecordset(QString& SentenciaSQL, Recordset& LRCS, Conexion* Co
     }
 }
 
-void DB_Dll::AbrirRecordset(const QString& SentenciaSQL, Recordset& LRCS, int CursorType, int LockType) {
+void DB_Dll::AbrirRecordset(const QString& SentenciaSQL, Recordset& LRCS, int CursorType,
+                            int LockType) {
     QString sql = SentenciaSQL;
     AbrirRecordset(sql, LRCS, nullptr, CursorType, LockType);
 }
@@ -110,7 +113,8 @@ void DB_Dll::EjecutaConsultaSQL(QString& SentenciaSQL, long* RecordsAffected,
                 QString script = SentenciaSQL;
                 EjecutarScript(script, afectados);
             } else {
-                std::unique_ptr<Recordset> rs = cn.Execute(SentenciaSQL, &afectados, LRCS != nullptr);
+                std::unique_ptr<Recordset> rs =
+                    cn.Execute(SentenciaSQL, &afectados, LRCS != nullptr);
                 if (LRCS != nullptr)
                     *LRCS = std::move(rs);
             }
@@ -160,7 +164,8 @@ void DB_Dll::EjecutaConsultaRSQL(QString& SentenciaSQL, long* RecordsAffected,
             QString script = SentenciaSQL;
             EjecutarScript(script, afectados);
         } else {
-            std::unique_ptr<Recordset> rs = gCnn->Execute(SentenciaSQL, &afectados, LRCS != nullptr);
+            std::unique_ptr<Recordset> rs =
+                gCnn->Execute(SentenciaSQL, &afectados, LRCS != nullptr);
             if (LRCS != nullptr)
                 *LRCS = std::move(rs);
         }
@@ -172,12 +177,15 @@ void DB_Dll::EjecutaConsultaRSQL(QString& SentenciaSQL, long* RecordsAffected,
             principal->Errors.first().NativeError == CodigosNativos::Truncado)
             principal->Errors.clear();
     } catch (const ErrorVB& e) {
-        constexpr long kSilenciosos[] = {CodigosError::FalloProveedor, CodigosError::ViolacionIntegridad,
-                                         CodigosError::ObjetoInexistente, CodigosError::ErrorComando};
+        constexpr long kSilenciosos[] = {
+            CodigosError::FalloProveedor, CodigosError::ViolacionIntegridad,
+            CodigosError::ObjetoInexistente, CodigosError::ErrorComando};
         if (contiene(SentenciaSQL, "TRANS") ||
-            std::find(std::begin(kSilenciosos), std::end(kSilenciosos), e.numero) != std::end(kSilenciosos))
+            std::find(std::begin(kSilenciosos), std::end(kSilenciosos), e.numero) !=
+                std::end(kSilenciosos))
             return;
-        dialogos().Mensaje(e.descripcion, EstilosMensaje::Critico, QStringLiteral("Aviso al operador!!!"));
+        dialogos().Mensaje(e.descripcion, EstilosMensaje::Critico,
+                           QStringLiteral("Aviso al operador!!!"));
     }
 }
 
@@ -214,7 +222,8 @@ bool DB_Dll::existeEnTabla(const QString& sql, Recordset* LRCS, bool SoloLectura
 }
 
 bool DB_Dll::ExisteEnTabla(const QString& Tabla, const QString& ValorBuscado, const QString& Campo,
-                           Recordset* LRCS, int Tipodato, const QString& Condicion, bool SoloLectura) {
+                           Recordset* LRCS, int Tipodato, const QString& Condicion,
+                           bool SoloLectura) {
     QString sql;
     if (Condicion.isEmpty()) {
         const QString prefijo = QStringLiteral("SELECT TOP 1 * FROM ") + Tabla +
@@ -222,11 +231,13 @@ bool DB_Dll::ExisteEnTabla(const QString& Tabla, const QString& ValorBuscado, co
         switch (Tipodato) {
         case 8:
             sql = QStringLiteral("SELECT TOP 1  * FROM ") + Tabla +
-                  QStringLiteral(" with(nolock)  WHERE LTRIM(RTRIM(") + Campo + QStringLiteral(")) ='") +
-                  TextoSql::Comillas(ValorBuscado.trimmed()) + QStringLiteral("'");
+                  QStringLiteral(" with(nolock)  WHERE LTRIM(RTRIM(") + Campo +
+                  QStringLiteral(")) ='") + TextoSql::Comillas(ValorBuscado.trimmed()) +
+                  QStringLiteral("'");
             break;
         case 7:
-            sql = prefijo + Campo + QStringLiteral(" = ") + ValorBuscado.trimmed() + QStringLiteral(" ");
+            sql = prefijo + Campo + QStringLiteral(" = ") + ValorBuscado.trimmed() +
+                  QStringLiteral(" ");
             break;
         case 3:
         case 4:
@@ -244,8 +255,9 @@ bool DB_Dll::ExisteEnTabla(const QString& Tabla, const QString& ValorBuscado, co
     return existeEnTabla(SS_TSinonimos(sql), LRCS, SoloLectura, true, false);
 }
 
-bool DB_Dll::ExisteEnTablaST(const QString& Tabla, const QString& ValorBuscado, const QString& Campo,
-                             Recordset* LRCS, int Tipodato, const QString& Condicion, bool SoloLectura) {
+bool DB_Dll::ExisteEnTablaST(const QString& Tabla, const QString& ValorBuscado,
+                             const QString& Campo, Recordset* LRCS, int Tipodato,
+                             const QString& Condicion, bool SoloLectura) {
     QString sql;
     if (Condicion.isEmpty()) {
         const QString prefijo =
@@ -256,7 +268,8 @@ bool DB_Dll::ExisteEnTablaST(const QString& Tabla, const QString& ValorBuscado, 
                   QStringLiteral("'");
             break;
         case 7:
-            sql = prefijo + Campo + QStringLiteral(" = ") + ValorBuscado.trimmed() + QStringLiteral(" ");
+            sql = prefijo + Campo + QStringLiteral(" = ") + ValorBuscado.trimmed() +
+                  QStringLiteral(" ");
             break;
         case 3:
         case 4:
@@ -287,19 +300,21 @@ QString DB_Dll::DatosTabla(const QString& Tabla, const QString& ValorBuscado,
     QString sql;
     switch (tipo) {
     case 8:
-        sql = UsaTrim ? prefijo + QStringLiteral("LTRIM(RTRIM(") + Campo + QStringLiteral(")) ='") +
-                            TextoSql::Comillas(ValorBuscado.trimmed()) + QStringLiteral("' ") + sufijo
-                      : prefijo + Campo + QStringLiteral(" ='") + TextoSql::Comillas(ValorBuscado) +
-                            QStringLiteral("' ") + sufijo;
+        sql = UsaTrim
+                  ? prefijo + QStringLiteral("LTRIM(RTRIM(") + Campo + QStringLiteral(")) ='") +
+                        TextoSql::Comillas(ValorBuscado.trimmed()) + QStringLiteral("' ") + sufijo
+                  : prefijo + Campo + QStringLiteral(" ='") + TextoSql::Comillas(ValorBuscado) +
+                        QStringLiteral("' ") + sufijo;
         break;
     case 7:
-        sql = prefijo + Campo + QStringLiteral(" = #") + ValorBuscado.trimmed() + QStringLiteral("# ") +
-              sufijo;
+        sql = prefijo + Campo + QStringLiteral(" = #") + ValorBuscado.trimmed() +
+              QStringLiteral("# ") + sufijo;
         break;
     case 3:
     case 4:
     case 5:
-        sql = prefijo + Campo + QStringLiteral(" = ") + TextoSql::FormaNumerica(ValorBuscado) + sufijo;
+        sql = prefijo + Campo + QStringLiteral(" = ") + TextoSql::FormaNumerica(ValorBuscado) +
+              sufijo;
         break;
     default:
         sql = prefijo + Campo + QStringLiteral(" = ") + ValorBuscado + sufijo;
@@ -308,7 +323,8 @@ QString DB_Dll::DatosTabla(const QString& Tabla, const QString& ValorBuscado,
     for (;;) {
         try {
             Recordset rs;
-            AbrirRecordset(sql, rs, gCnn.get(), Cursores::SoloAdelante, Bloqueos::SoloLectura, -1, true);
+            AbrirRecordset(sql, rs, gCnn.get(), Cursores::SoloAdelante, Bloqueos::SoloLectura, -1,
+                           true);
             if (!gOpenFlag)
                 return {};
             QString r;
@@ -326,11 +342,12 @@ QString DB_Dll::DatosTabla(const QString& Tabla, const QString& ValorBuscado,
     }
 }
 
-QVariant DB_Dll::buscarExtremo(const QString& funcion, const QString& alias, const QString& QueTabla,
-                               const QString& QueCampo, int Tipo, QString* Condicion) {
+QVariant DB_Dll::buscarExtremo(const QString& funcion, const QString& alias,
+                               const QString& QueTabla, const QString& QueCampo, int Tipo,
+                               QString* Condicion) {
     for (;;) {
-        QString sql = QStringLiteral("SELECT ") + funcion + u'(' + QueCampo + QStringLiteral(") AS ") +
-                      alias + QStringLiteral(" FROM ") + QueTabla;
+        QString sql = QStringLiteral("SELECT ") + funcion + u'(' + QueCampo +
+                      QStringLiteral(") AS ") + alias + QStringLiteral(" FROM ") + QueTabla;
         if (alias == QLatin1String("MENOR"))
             sql += QStringLiteral("  with(nolock) ");
         if (Condicion != nullptr && !Condicion->isEmpty())
@@ -341,7 +358,8 @@ QVariant DB_Dll::buscarExtremo(const QString& funcion, const QString& alias, con
             return {};
         const QString v = UtilGeneral::ValorTexto(rs(alias));
         rs.Close();
-        if (QueTabla.trimmed().compare(QStringLiteral("V_MA_ARTICULOS"), Qt::CaseInsensitive) == 0 &&
+        if (QueTabla.trimmed().compare(QStringLiteral("V_MA_ARTICULOS"), Qt::CaseInsensitive) ==
+                0 &&
             v.startsWith(u'0') && Condicion != nullptr &&
             !Condicion->contains(QStringLiteral("substring(ltrim(idarticulo),1,1)<>'0'"))) {
             // Article codes that begin with "0" are skipped.
@@ -371,7 +389,8 @@ QVariant DB_Dll::BuscaMinimo(const QString& QueTabla, const QString& QueCampo, i
 
 QVariant DB_Dll::BuscaUltimoCodigo(const QString& QueTabla, const QString& QueCampo, int,
                                    const QString& Condicion) {
-    QString sql = QStringLiteral("SELECT MAX(") + QueCampo + QStringLiteral(") AS MAYOR FROM ") + QueTabla;
+    QString sql =
+        QStringLiteral("SELECT MAX(") + QueCampo + QStringLiteral(") AS MAYOR FROM ") + QueTabla;
     if (!Condicion.trimmed().isEmpty())
         sql += QStringLiteral(" WHERE ") + Condicion;
     Recordset rs;
@@ -426,8 +445,8 @@ void DB_Dll::AddField(const QString& Tabla, const QString& Campo, const QString&
     });
 }
 
-bool DB_Dll::VerCampoDB(const QString& Tabla, const QString& Campo, bool Agregar, const QString& Tipo,
-                        bool PermiteNulos, const QVariant& ValorDefault) {
+bool DB_Dll::VerCampoDB(const QString& Tabla, const QString& Campo, bool Agregar,
+                        const QString& Tipo, bool PermiteNulos, const QVariant& ValorDefault) {
     if (ExisteTablaDB(Tabla) && !ExisteCampoDB(Tabla, Campo) && Agregar)
         AddField(Tabla, Campo, Tipo, PermiteNulos, ValorDefault);
     return true;

@@ -16,7 +16,9 @@ QString DB_Dll::SS_TSinonimos(const QString& sql) const {
     return Sinonimos::Aplicar(sql, gEsAdmin, sesion().gConfidencialidad);
 }
 
-QString DB_Dll::FiltrarSentencia(QString& sentencia) { return OracleDicc::FiltrarSentencia(sentencia); }
+QString DB_Dll::FiltrarSentencia(QString& sentencia) {
+    return OracleDicc::FiltrarSentencia(sentencia);
+}
 
 void DB_Dll::EjecutarScript(QString& script, long& afectados) {
     Conexion& cn = conexion();

@@ -13,13 +13,21 @@ bool en(const QVariant& tipo, std::initializer_list<int> tipos) {
 }
 } // namespace
 
-bool DB_Dll::adodate(const QVariant& Qtype) { return en(Qtype, {7, 133, 137, 134, 135, 64}); }
-bool DB_Dll::ADOText(const QVariant& Qtype) { return en(Qtype, {8, 201, 203, 200, 202, 130, 129}); }
+bool DB_Dll::adodate(const QVariant& Qtype) {
+    return en(Qtype, {7, 133, 137, 134, 135, 64});
+}
+bool DB_Dll::ADOText(const QVariant& Qtype) {
+    return en(Qtype, {8, 201, 203, 200, 202, 130, 129});
+}
 bool DB_Dll::ADONumeric(const QVariant& Qtype) {
     return en(Qtype, {20, 14, 5, 3, 131, 4, 2, 16, 21, 19, 18, 17});
 }
-bool DB_Dll::ADOCurrency(const QVariant& Qtype) { return en(Qtype, {6}); }
-bool DB_Dll::ADOBoolean(const QVariant& Qtype) { return en(Qtype, {11}); }
+bool DB_Dll::ADOCurrency(const QVariant& Qtype) {
+    return en(Qtype, {6});
+}
+bool DB_Dll::ADOBoolean(const QVariant& Qtype) {
+    return en(Qtype, {11});
+}
 
 QString DB_Dll::ADOComilla(const QVariant& Qtype) {
     return adodate(Qtype) || ADOText(Qtype) ? QStringLiteral("'") : QString();
@@ -45,7 +53,9 @@ QString DB_Dll::SQLValue(const QVariant& Valor, const QString& Tipo) {
     return nulo ? QStringLiteral("NULL") : Valor.toString();
 }
 
-QString DB_Dll::SQLValue2(const QVariant& Valor, const QString& Tipo) { return SQLValue(Valor, Tipo); }
+QString DB_Dll::SQLValue2(const QVariant& Valor, const QString& Tipo) {
+    return SQLValue(Valor, Tipo);
+}
 
 QString DB_Dll::stSTF(QString& rsName, std::int16_t rnPart) {
     const int punto = rsName.indexOf(u'.');

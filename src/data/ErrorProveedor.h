@@ -19,7 +19,7 @@ constexpr long SintaxisIncorrecta = 102; // incorrect syntax
 constexpr long ConflictoRestriccion = 547;
 constexpr long ClaveDuplicada = 2627;
 constexpr long NoSePermiteNulo = 515;
-constexpr long NoSeAbreBase = 4060;      // cannot open database
-constexpr long Bloqueo = 1222;           // lock request time out
-constexpr long Truncado = 8152;          // string or binary data would be truncated
+constexpr long NoSeAbreBase = 4060; // cannot open database
+constexpr long Bloqueo = 1222;      // lock request time out
+constexpr long Truncado = 8152;     // string or binary data would be truncated
 } // namespace CodigosNativos

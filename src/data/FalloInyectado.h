@@ -7,8 +7,8 @@
 struct FalloInyectado {
     enum class Operacion { Abrir, Ejecutar, Consultar, Cualquiera };
     Operacion operacion = Operacion::Cualquiera;
-    int saltar = 0;  // matching calls that still pass before it fires
-    int veces = 1;   // how many calls it fails (-1: every one from then on)
+    int saltar = 0; // matching calls that still pass before it fires
+    int veces = 1;  // how many calls it fails (-1: every one from then on)
     long numero = CodigosError::FalloProveedor;
     long nativo = 0; // native code of the provider error added; 0 adds none
     QString descripcion = QStringLiteral("Fallo de prueba");

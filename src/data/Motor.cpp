@@ -1,8 +1,8 @@
 #include "Motor.h"
+#include "ErrorVB.h"
 #include "MotorOracle.h"
 #include "MotorSqlServer.h"
 #include "MotorSqlite.h"
-#include "ErrorVB.h"
 #include <QSqlRecord>
 
 QStringList Motor::tablas(QSqlDatabase& db) const {
@@ -32,7 +32,9 @@ ErrorProveedor ErrorDeTextoSqlite(const QString& texto, int codigoSqlite) {
     e.Number = CodigosError::ErrorComando;
     e.SQLState = QStringLiteral("42000");
     e.NativeError = codigoSqlite;
-    auto contiene = [&](const char* t) { return texto.contains(QLatin1String(t), Qt::CaseInsensitive); };
+    auto contiene = [&](const char* t) {
+        return texto.contains(QLatin1String(t), Qt::CaseInsensitive);
+    };
     if (contiene("CHECK constraint failed: LONGITUD_")) {
         e.NativeError = Truncado;
         e.SQLState = QStringLiteral("22001");

@@ -1,13 +1,14 @@
 #include "MotorOracle.h"
 #include "ErrorVB.h"
 
-std::optional<ErrorProveedor> MotorOracle::configurar(QSqlDatabase& db, const CadenaConexion& cadena,
-                                                      int) {
+std::optional<ErrorProveedor> MotorOracle::configurar(QSqlDatabase& db,
+                                                      const CadenaConexion& cadena, int) {
     if (!QSqlDatabase::isDriverAvailable(driver())) {
         ErrorProveedor e;
         e.Number = CodigosError::FalloProveedor;
         e.SQLState = QStringLiteral("IM002");
-        e.Description = QStringLiteral("No está instalado el controlador de Oracle (QOCI) en este equipo.");
+        e.Description =
+            QStringLiteral("No está instalado el controlador de Oracle (QOCI) en este equipo.");
         return e;
     }
     db.setDatabaseName(cadena.valor(QStringLiteral("Data Source")));

@@ -19,8 +19,8 @@ QString MotorSqlServer::CadenaOdbc(const CadenaConexion& cadena, const QString& 
         puerto = servidor.mid(coma + 1).trimmed();
         servidor = servidor.left(coma).trimmed();
     }
-    QString r = QStringLiteral("DRIVER={") + driverOdbc + QStringLiteral("};SERVER=") + servidor +
-                u';';
+    QString r =
+        QStringLiteral("DRIVER={") + driverOdbc + QStringLiteral("};SERVER=") + servidor + u';';
     if (!puerto.isEmpty())
         r += QStringLiteral("PORT=") + puerto + u';';
     r += QStringLiteral("DATABASE=") + cadena.valorDe({"Database", "Initial Catalog"}) + u';';
@@ -31,9 +31,8 @@ QString MotorSqlServer::CadenaOdbc(const CadenaConexion& cadena, const QString& 
     return r;
 }
 
-std::optional<ErrorProveedor> MotorSqlServer::configurar(QSqlDatabase& db,
-                                                         const CadenaConexion& cadena,
-                                                         int segundosConexion) {
+std::optional<ErrorProveedor>
+MotorSqlServer::configurar(QSqlDatabase& db, const CadenaConexion& cadena, int segundosConexion) {
     db.setDatabaseName(CadenaOdbc(cadena, DriverOdbc()));
     db.setConnectOptions(QStringLiteral("SQL_ATTR_LOGIN_TIMEOUT=") +
                          QString::number(std::max(1, segundosConexion)) +
@@ -43,7 +42,8 @@ std::optional<ErrorProveedor> MotorSqlServer::configurar(QSqlDatabase& db,
 }
 
 ErrorProveedor MotorSqlServer::mapearError(const QSqlError& error) const {
-    const QString texto = error.databaseText().isEmpty() ? error.driverText() : error.databaseText();
+    const QString texto =
+        error.databaseText().isEmpty() ? error.driverText() : error.databaseText();
     // The ODBC driver reports the SQL state and the native code of the first
     // diagnostic record; Qt joins the native codes with ";".
     const QString nativo = error.nativeErrorCode().section(u';', 0, 0).trimmed();

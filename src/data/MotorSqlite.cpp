@@ -22,8 +22,8 @@ QString MotorSqlite::ArchivoDeBase(const QString& carpeta, const QString& base) 
     return dir.filePath(b + QStringLiteral(".db"));
 }
 
-std::optional<ErrorProveedor> MotorSqlite::configurar(QSqlDatabase& db, const CadenaConexion& cadena,
-                                                      int) {
+std::optional<ErrorProveedor> MotorSqlite::configurar(QSqlDatabase& db,
+                                                      const CadenaConexion& cadena, int) {
     QString archivo;
     if (cadena.esJet()) {
         archivo = cadena.valorDe({"Data Source"});
@@ -65,7 +65,9 @@ void MotorSqlite::alAbrir(QSqlDatabase& db) {
     q.exec(QStringLiteral("PRAGMA case_sensitive_like=OFF"));
 }
 
-QString MotorSqlite::traducir(const QString& sql) const { return TraduccionSqlite::Traducir(sql); }
+QString MotorSqlite::traducir(const QString& sql) const {
+    return TraduccionSqlite::Traducir(sql);
+}
 
 QStringList MotorSqlite::dividirLote(const QString& sql) const {
     return TraduccionSqlite::DividirLote(sql);

@@ -48,7 +48,8 @@ QString reglaFechas(QString t) {
         const QDate d = UtilGeneral::LeerFecha(contenido);
         int siguiente = q + 1;
         if (d.isValid()) {
-            const QString nuevo = QStringLiteral("TO_DATE('") + d.toString(QStringLiteral("dd/MM/yyyy")) +
+            const QString nuevo = QStringLiteral("TO_DATE('") +
+                                  d.toString(QStringLiteral("dd/MM/yyyy")) +
                                   QStringLiteral("','DD/MM/YYYY')");
             t.replace(u'\'' + contenido + u'\'', nuevo);
             siguiente = p + static_cast<int>(nuevo.size());
@@ -109,18 +110,26 @@ QString Traducir(const QString& valor) {
 QStringList PartirScript(const QString& script) {
     QString t = script;
     const std::pair<const char*, const char*> normal[] = {
-        {"SET NOCOUNT ON", ""},  {"SET NOCOUNT OFF", ""}, {" GO ", " "},
-        {"\r\nGO ", " "},        {"\r\nGO ", " "},        {"\r\nGO\r\n", " "},
-        {"\r", " "},             {"\r\n", " "},           {"BEGIN TRANSACTION", "SET TRANSACTION"},
-        {"BEGIN TRANS", "SET TRANSACTION"}, {"COMMIT TRANSACTION", "COMMIT"},
-        {"COMMIT TRANS", "COMMIT"},         {"ROLLBACK TRANSACTION", "ROLLBACK"},
+        {"SET NOCOUNT ON", ""},
+        {"SET NOCOUNT OFF", ""},
+        {" GO ", " "},
+        {"\r\nGO ", " "},
+        {"\r\nGO ", " "},
+        {"\r\nGO\r\n", " "},
+        {"\r", " "},
+        {"\r\n", " "},
+        {"BEGIN TRANSACTION", "SET TRANSACTION"},
+        {"BEGIN TRANS", "SET TRANSACTION"},
+        {"COMMIT TRANSACTION", "COMMIT"},
+        {"COMMIT TRANS", "COMMIT"},
+        {"ROLLBACK TRANSACTION", "ROLLBACK"},
         {"ROLLBACK TRANS", "ROLLBACK"},
     };
     for (const auto& [de, a] : normal)
         t = ReemplazarSinCaso(t, QString::fromLatin1(de), QString::fromLatin1(a));
-    static const char* kClaves[] = {"INSERT ", "DELETE ",   "UPDATE ",      "CREATE ",
-                                    "DROP ",   "ALTER ",    "SET TRANSACTION", "COMMIT",
-                                    "ROLLBACK", "IF NOT EXIST", "IF EXIST",  "GRANT "};
+    static const char* kClaves[] = {"INSERT ",  "DELETE ",      "UPDATE ",         "CREATE ",
+                                    "DROP ",    "ALTER ",       "SET TRANSACTION", "COMMIT",
+                                    "ROLLBACK", "IF NOT EXIST", "IF EXIST",        "GRANT "};
     constexpr int kNoEncontrado = 1999999;
     auto primera = [&](int desde) {
         int menor = kNoEncontrado;

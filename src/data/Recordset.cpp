@@ -8,7 +8,7 @@
 #include <QSqlRecord>
 
 namespace {
-constexpr long FilaBorrada = -2147217885;     // 0x80040E23
+constexpr long FilaBorrada = -2147217885;      // 0x80040E23
 constexpr long FilaNoEncontrada = -2147217864; // 0x80040E38
 constexpr long SoloLecturaError = 3251;        // the operation is not supported (read-only)
 
@@ -17,7 +17,9 @@ QString entreCorchetes(const QString& campo) {
 }
 } // namespace
 
-Recordset::~Recordset() { Close(); }
+Recordset::~Recordset() {
+    Close();
+}
 
 void Recordset::exigirAbierto() const {
     if (!abierto_)
@@ -58,6 +60,7 @@ void Recordset::Open(const QString& sql, Conexion* cn, int cursorType, int lockT
     cn->comprobarFallo(FalloInyectado::Operacion::Consultar);
     CursorType = cursorType;
     LockType = lockType;
+    contadores().anotar(sql);
     AbrirTraducido(cn->motorActivo()->traducir(sql), cn);
 }
 
@@ -202,7 +205,9 @@ long Recordset::RecordCount() const {
     return enMemoria_ ? static_cast<long>(filas_.size()) : -1;
 }
 
-int Recordset::Indice(const QString& campo) const { return indices_.value(campo.toLower(), -1); }
+int Recordset::Indice(const QString& campo) const {
+    return indices_.value(campo.toLower(), -1);
+}
 
 QVariant Recordset::Valor(int indice) const {
     exigirFila();
@@ -227,7 +232,8 @@ QVariant Recordset::Valor(const QString& campo) const {
 void Recordset::AddNew() {
     exigirAbierto();
     if (LockType == Bloqueos::SoloLectura)
-        throw ErrorVB(SoloLecturaError, QStringLiteral("El conjunto de registros es de solo lectura."),
+        throw ErrorVB(SoloLecturaError,
+                      QStringLiteral("El conjunto de registros es de solo lectura."),
                       QStringLiteral("ADODB.Recordset"));
     LeerResto();
     filas_.push_back(QList<QVariant>(campos_.size()));
@@ -242,12 +248,14 @@ void Recordset::AddNew() {
 void Recordset::Asignar(const QString& campo, const QVariant& valor) {
     exigirFila();
     if (LockType == Bloqueos::SoloLectura)
-        throw ErrorVB(SoloLecturaError, QStringLiteral("El conjunto de registros es de solo lectura."),
+        throw ErrorVB(SoloLecturaError,
+                      QStringLiteral("El conjunto de registros es de solo lectura."),
                       QStringLiteral("ADODB.Recordset"));
     if (enMemoria_ && borradas_[pos_])
-        throw ErrorVB(FilaBorrada,
-                      QStringLiteral("El identificador de fila hace referencia a una fila eliminada."),
-                      QStringLiteral("ADODB.Field"));
+        throw ErrorVB(
+            FilaBorrada,
+            QStringLiteral("El identificador de fila hace referencia a una fila eliminada."),
+            QStringLiteral("ADODB.Field"));
     const int i = Indice(campo.trimmed());
     if (i < 0)
         throw ErrorVB(CodigosError::CampoInexistente,
@@ -279,6 +287,7 @@ void Recordset::ejecutarCambio(const QString& sql, const QList<QVariant>& valore
     cn_->exigirAbierta();
     cn_->Errors.clear();
     cn_->comprobarFallo(FalloInyectado::Operacion::Ejecutar);
+    contadores().anotar(sql);
     QSqlQuery q(cn_->db());
     if (!q.prepare(cn_->motorActivo()->traducir(sql)))
         cn_->fallar(q.lastError());
@@ -339,7 +348,8 @@ void Recordset::Update() {
 void Recordset::Delete() {
     exigirFila();
     if (LockType == Bloqueos::SoloLectura)
-        throw ErrorVB(SoloLecturaError, QStringLiteral("El conjunto de registros es de solo lectura."),
+        throw ErrorVB(SoloLecturaError,
+                      QStringLiteral("El conjunto de registros es de solo lectura."),
                       QStringLiteral("ADODB.Recordset"));
     if (modo_ == Modo::Agregando) {
         CancelUpdate();

@@ -32,7 +32,9 @@ QString reemplazarGrupo(QString t, const QString& n, const QString& s, int conte
     return t;
 }
 
-QString sinMarca(const QString& t) { return ReemplazarSinCaso(t, QStringLiteral("@Admin_"), QString()); }
+QString sinMarca(const QString& t) {
+    return ReemplazarSinCaso(t, QStringLiteral("@Admin_"), QString());
+}
 } // namespace
 
 QString Aplicar(const QString& sql, bool esAdmin, bool confidencialidad) {
@@ -40,7 +42,8 @@ QString Aplicar(const QString& sql, bool esAdmin, bool confidencialidad) {
         return sinMarca(sql);
     if (sql.contains(QStringLiteral("MV_ASIENTOS"), Qt::CaseInsensitive) && !confidencialidad)
         return sinMarca(sql);
-    QString t = reemplazarGrupo(sql, QStringLiteral("MA_CUENTAS"), QStringLiteral("SS_MA_CUENTAS"), 6);
+    QString t =
+        reemplazarGrupo(sql, QStringLiteral("MA_CUENTAS"), QStringLiteral("SS_MA_CUENTAS"), 6);
     if (t.contains(QStringLiteral("@admin_"), Qt::CaseInsensitive)) {
         t = ReemplazarSinCaso(t, QStringLiteral("@Admin_MA_CUENTAS"), QStringLiteral("MA_CUENTAS"));
         t = ReemplazarSinCaso(t, QStringLiteral("SS_MA_CUENTAS"), QStringLiteral("MA_CUENTAS"));

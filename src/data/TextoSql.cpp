@@ -2,7 +2,9 @@
 
 namespace TextoSql {
 
-QString Comillas(const QString& valor) { return QString(valor).replace(u'\'', QStringLiteral("''")); }
+QString Comillas(const QString& valor) {
+    return QString(valor).replace(u'\'', QStringLiteral("''"));
+}
 
 double ValorVal(const QString& valor) {
     QString t;

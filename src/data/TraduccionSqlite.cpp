@@ -6,7 +6,9 @@
 namespace TraduccionSqlite {
 namespace {
 
-bool esLetra(QChar c) { return c.isLetterOrNumber() || c == u'_' || c == u'@' || c == u'#'; }
+bool esLetra(QChar c) {
+    return c.isLetterOrNumber() || c == u'_' || c == u'@' || c == u'#';
+}
 
 // Length of the string literal starting at i (a quote), doubled quotes included.
 int largoLiteral(const QString& s, int i) {
@@ -80,7 +82,9 @@ struct Reemplazo {
 };
 // Function names that only change their name; matched before "(".
 constexpr Reemplazo kFunciones[] = {
-    {u"ISNULL", u"IFNULL"}, {u"LEN", u"LENGTH"}, {u"SUBSTRING", u"SUBSTR"},
+    {u"ISNULL", u"IFNULL"},
+    {u"LEN", u"LENGTH"},
+    {u"SUBSTRING", u"SUBSTR"},
 };
 
 } // namespace
@@ -91,12 +95,21 @@ QString Traducir(const QString& sql) {
     QString limite; // the row limit of a TOP clause, appended at the end
     int i = 0;
     const int n = static_cast<int>(sql.size());
+    // Text literals compare without regard to letter case, as on the server,
+    // also against expressions such as LTRIM(RTRIM(column)).
+    const bool conIntercalacion =
+        !sql.trimmed().startsWith(QStringLiteral("PRAGMA"), Qt::CaseInsensitive);
     while (i < n) {
         const QChar c = sql[i];
         if (c == u'\'' || c == u'"') {
             const int l = largoLiteral(sql, i);
             r += QStringView(sql).mid(i, l);
             i += l;
+            if (c == u'\'' && conIntercalacion &&
+                !QStringView(sql)
+                     .mid(saltarBlancos(sql, i))
+                     .startsWith(u"COLLATE", Qt::CaseInsensitive))
+                r += QStringLiteral(" COLLATE NOCASE");
             continue;
         }
         if (c == u'[') {
@@ -127,8 +140,9 @@ QString Traducir(const QString& sql) {
         if (esLetra(c) && (i == 0 || !esLetra(sql[i - 1]))) {
             // Table hint: with(nolock) / with (nolock).
             if (palabraEn(sql, i, u"with")) {
-                static const QRegularExpression hint(QStringLiteral("^with\\s*\\(\\s*nolock\\s*\\)"),
-                                                     QRegularExpression::CaseInsensitiveOption);
+                static const QRegularExpression hint(
+                    QStringLiteral("^with\\s*\\(\\s*nolock\\s*\\)"),
+                    QRegularExpression::CaseInsensitiveOption);
                 const auto m = hint.match(QStringView(sql).mid(i));
                 if (m.hasMatch()) {
                     r += u' ';

@@ -37,12 +37,13 @@ QString Titulo(const ErrorVB& e, const QString& rutina, const QString& sufijo) {
     return e.fuente + parte + sufijo;
 }
 
-QString LineaLog(const QDateTime& cuando, const QString& rutina, const QString& mensaje, int respuesta) {
+QString LineaLog(const QDateTime& cuando, const QString& rutina, const QString& mensaje,
+                 int respuesta) {
     const QString parte = rutina.isEmpty() ? QString() : QStringLiteral(" - ") + rutina;
     return cuando.toString(QStringLiteral("dd/MM/yyyy")) + u' ' +
-           cuando.toString(QStringLiteral("HH:mm:ss")) + QStringLiteral(" Rutina: ") + parte.trimmed() +
-           QStringLiteral(" Mensaje ") + mensaje.trimmed() + QStringLiteral(" Respondió : ") +
-           PalabraRespuesta(respuesta);
+           cuando.toString(QStringLiteral("HH:mm:ss")) + QStringLiteral(" Rutina: ") +
+           parte.trimmed() + QStringLiteral(" Mensaje ") + mensaje.trimmed() +
+           QStringLiteral(" Respondió : ") + PalabraRespuesta(respuesta);
 }
 
 void AgregarLinea(const QString& ruta, const QString& linea) {

@@ -14,6 +14,7 @@ QString PalabraRespuesta(int respuesta);
 // The text, title and log line both copies build.
 QString Mensaje(const ErrorVB& e);
 QString Titulo(const ErrorVB& e, const QString& rutina, const QString& sufijo);
-QString LineaLog(const QDateTime& cuando, const QString& rutina, const QString& mensaje, int respuesta);
+QString LineaLog(const QDateTime& cuando, const QString& rutina, const QString& mensaje,
+                 int respuesta);
 void AgregarLinea(const QString& ruta, const QString& linea);
 } // namespace TratamientoErroresDetalle

@@ -26,7 +26,8 @@ void Dll_Display::CartelInicio(const QString& titulo, bool permiteCancelar) {
 }
 
 void Dll_Display::CartelMostrar(bool& cancelado, const std::optional<QString>& l1,
-                                const std::optional<QString>& l2, const std::optional<QString>& l3) {
+                                const std::optional<QString>& l2,
+                                const std::optional<QString>& l3) {
     Lbf_CtrlDisplay& v = asegurarVentana();
     const std::optional<QString>* lineas[3] = {&l1, &l2, &l3};
     for (int i = 0; i < 3; ++i)

@@ -3,7 +3,9 @@
 #include "Twips.h"
 #include <QRect>
 
-inline int APixeles(int twips) { return TwipsAPixeles(twips, TwipsPorPixel()); }
+inline int APixeles(int twips) {
+    return TwipsAPixeles(twips, TwipsPorPixel());
+}
 inline QRect RectTwips(int izquierda, int arriba, int ancho, int alto) {
     return QRect(APixeles(izquierda), APixeles(arriba), APixeles(ancho), APixeles(alto));
 }

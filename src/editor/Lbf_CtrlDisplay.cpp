@@ -64,7 +64,9 @@ Lbf_CtrlDisplay::Lbf_CtrlDisplay(QWidget* parent) : QDialog(parent) {
     setWindowOpacity(200.0 / 255.0);
 }
 
-bool Lbf_CtrlDisplay::cancelado() const { return CmdDisplayCancelar->text() == QLatin1String("Abortado"); }
+bool Lbf_CtrlDisplay::cancelado() const {
+    return CmdDisplayCancelar->text() == QLatin1String("Abortado");
+}
 
 void Lbf_CtrlDisplay::avanzarCuadro() {
     ++cuadro_;

@@ -12,8 +12,8 @@ QString DialogoConsulta::SentenciaDe(const QString& tabla, const QString& condic
     for (const RegistroConsulta& r : ArchivoConsultas::Leer(ArchivoConsultas)) {
         if (ArchivoConsultas::TablaLimpia(r.tabla).compare(t, Qt::CaseInsensitive) != 0)
             continue;
-        QString c = UtilGeneral::Reemplazar(r.columnas, QStringLiteral("|"), QStringLiteral(","))
-                        .trimmed();
+        QString c =
+            UtilGeneral::Reemplazar(r.columnas, QStringLiteral("|"), QStringLiteral(",")).trimmed();
         if (c.startsWith(u','))
             c.remove(0, 1);
         if (c.endsWith(u','))

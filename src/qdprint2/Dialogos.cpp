@@ -10,6 +10,10 @@ std::shared_ptr<Dialogos>& actual() {
 }
 } // namespace
 
-Dialogos& dialogos() { return *actual(); }
+Dialogos& dialogos() {
+    return *actual();
+}
 
-void EstablecerDialogos(std::shared_ptr<Dialogos> d) { actual() = std::move(d); }
+void EstablecerDialogos(std::shared_ptr<Dialogos> d) {
+    actual() = std::move(d);
+}

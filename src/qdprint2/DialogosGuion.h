@@ -15,12 +15,12 @@ struct PromptRegistrado {
 class DialogosGuion : public Dialogos {
 public:
     // Queued answers, taken in order by the dialogs of each kind.
-    QQueue<int> respuestas;                          // message boxes
-    QQueue<QString> entradas;                        // input boxes
-    QQueue<std::optional<QString>> archivos;         // file chooser
-    QQueue<QString> busquedas;                       // search dialog
-    QQueue<QString> fechas;                          // calendar
-    QQueue<std::optional<DatosAcceso>> accesos;      // access window: nullopt = Cancelar
+    QQueue<int> respuestas;                     // message boxes
+    QQueue<QString> entradas;                   // input boxes
+    QQueue<std::optional<QString>> archivos;    // file chooser
+    QQueue<QString> busquedas;                  // search dialog
+    QQueue<QString> fechas;                     // calendar
+    QQueue<std::optional<DatosAcceso>> accesos; // access window: nullopt = Cancelar
     // Reconnect windows: after how many progress updates the user presses
     // "Cerrar Sistema" (-1: never).
     QQueue<int> cancelarReconexionTras;

@@ -35,7 +35,8 @@ QString FiltroQt(const QString& filtro) {
 int DialogosQt::Mensaje(const QString& texto, int estilo, const QString& titulo) {
     QMessageBox caja;
     caja.setWindowTitle(tituloVentana(titulo));
-    caja.setText(QString(texto).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n'));
+    caja.setText(
+        QString(texto).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n'));
     switch (estilo & EstilosMensaje::MascaraIcono) {
     case EstilosMensaje::Critico:
         caja.setIcon(QMessageBox::Critical);
@@ -102,7 +103,8 @@ int DialogosQt::Mensaje(const QString& texto, int estilo, const QString& titulo)
     return respuestaDe.value(pulsado);
 }
 
-QString DialogosQt::Entrada(const QString& pregunta, const QString& titulo, const QString& inicial) {
+QString DialogosQt::Entrada(const QString& pregunta, const QString& titulo,
+                            const QString& inicial) {
     QInputDialog d;
     d.setWindowTitle(tituloVentana(titulo));
     d.setLabelText(pregunta);
@@ -225,4 +227,6 @@ private:
 };
 } // namespace
 
-std::unique_ptr<VentanaReconexion> DialogosQt::Reconexion() { return std::make_unique<ReconexionQt>(); }
+std::unique_ptr<VentanaReconexion> DialogosQt::Reconexion() {
+    return std::make_unique<ReconexionQt>();
+}

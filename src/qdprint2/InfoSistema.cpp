@@ -13,7 +13,9 @@ Lanzador& lanzador() {
     static Lanzador l;
     return l;
 }
-QString entorno(const char* nombre) { return qEnvironmentVariable(nombre).trimmed(); }
+QString entorno(const char* nombre) {
+    return qEnvironmentVariable(nombre).trimmed();
+}
 } // namespace
 
 QString NombreEquipo() {
@@ -40,8 +42,12 @@ bool EjecutarDocumento(const QString&, const QString& archivo, const QString& pa
     return QDesktopServices::openUrl(QUrl::fromLocalFile(info.absoluteFilePath()));
 }
 
-QString CarpetaAlternativa() { return QDir::tempPath(); }
+QString CarpetaAlternativa() {
+    return QDir::tempPath();
+}
 
-void EstablecerLanzador(Lanzador l) { lanzador() = std::move(l); }
+void EstablecerLanzador(Lanzador l) {
+    lanzador() = std::move(l);
+}
 
 } // namespace InfoSistema

@@ -10,14 +10,14 @@ QString NombreEquipo();
 QString UsuarioWindows();
 // Opens archivo with its associated program ("open"), or starts it when it is
 // a program; true when it could be started.
-bool EjecutarDocumento(const QString& operacion, const QString& archivo,
-                       const QString& parametros, const QString& carpeta, int modoVentana);
+bool EjecutarDocumento(const QString& operacion, const QString& archivo, const QString& parametros,
+                       const QString& carpeta, int modoVentana);
 // A writable folder (the system's temporary folder).
 QString CarpetaAlternativa();
 
 // Tests replace how documents are opened, so that nothing is launched.
-using Lanzador = std::function<bool(const QString& archivo, const QString& parametros,
-                                    const QString& carpeta)>;
+using Lanzador =
+    std::function<bool(const QString& archivo, const QString& parametros, const QString& carpeta)>;
 void EstablecerLanzador(Lanzador lanzador);
 
 } // namespace InfoSistema

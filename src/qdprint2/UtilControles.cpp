@@ -3,7 +3,9 @@
 
 namespace UtilControles {
 
-bool EsTeclaConfirmar(int codigoTecla) { return codigoTecla == 13; }
+bool EsTeclaConfirmar(int codigoTecla) {
+    return codigoTecla == 13;
+}
 
 QChar FiltrarTecla(QChar caracter) {
     if (caracter.unicode() < 32 && caracter.unicode() != 8 && caracter.unicode() != 13)

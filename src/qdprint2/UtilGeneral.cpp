@@ -78,7 +78,9 @@ QString Reemplazar(const QString& texto, const QString& viejo, const QString& nu
     return r.replace(viejo, nuevo, Qt::CaseInsensitive);
 }
 
-QString Recortar(const QString& texto, int n) { return texto.left(std::max(0, n)); }
+QString Recortar(const QString& texto, int n) {
+    return texto.left(std::max(0, n));
+}
 
 QString AlinearDerecha(const QString& texto, int ancho) {
     return texto.rightJustified(ancho, u' ', false);
@@ -156,7 +158,9 @@ QString LiteralFecha(const QString& fecha, MotorBD motor) {
     return QStringLiteral("NULL");
 }
 
-QString Calendario(const QString& inicial) { return dialogos().Calendario(inicial); }
+QString Calendario(const QString& inicial) {
+    return dialogos().Calendario(inicial);
+}
 
 QString AjustarAncho(const QString& texto, int anchoPixeles, const QFont& fuente) {
     return QFontMetrics(fuente).elidedText(texto, Qt::ElideRight, anchoPixeles);

@@ -1,7 +1,9 @@
 #pragma once
 // A temporary folder for one test, removed when the test ends; files are
 // written into it by the test itself.
+#include "ImprimirQt.h"
 #include <QByteArray>
+#include <QFile>
 #include <QString>
 #include <QTemporaryDir>
 

@@ -37,16 +37,19 @@ QString ObtenerServidor(const QString& valor) {
 ParametrosInicio ParsearParametros(const QString& texto) {
     Sesion& s = sesion();
     ParametrosInicio p;
-    s.gParametroAdicional = ValorParametro(texto, QStringLiteral("@ParametroAdicional")).value_or(QString());
+    s.gParametroAdicional =
+        ValorParametro(texto, QStringLiteral("@ParametroAdicional")).value_or(QString());
     p.servidor = ValorParametro(texto, QStringLiteral("@Server")).value_or(QString());
     p.baseDatos = ValorParametro(texto, QStringLiteral("@DbName")).value_or(QString());
     p.usuario = ValorParametro(texto, QStringLiteral("@Usuario")).value_or(QString());
-    const QString logeado = ValorParametro(texto, QStringLiteral("@UsuarioLogeado")).value_or(QString());
+    const QString logeado =
+        ValorParametro(texto, QStringLiteral("@UsuarioLogeado")).value_or(QString());
     s.gUsuarioLogeado = logeado.trimmed().isEmpty() ? p.usuario.trimmed() : logeado;
     if (const auto clave = ValorParametro(texto, QStringLiteral("@Password"))) {
         p.clave = *clave;
-        s.gClaveUsuario =
-            p.clave.compare(p.baseDatos, Qt::CaseInsensitive) == 0 ? QStringLiteral("* *") : p.clave;
+        s.gClaveUsuario = p.clave.compare(p.baseDatos, Qt::CaseInsensitive) == 0
+                              ? QStringLiteral("* *")
+                              : p.clave;
     }
     s.gCaja = ValorParametro(texto, QStringLiteral("@Caja")).value_or(QStringLiteral("1"));
 
@@ -73,5 +76,6 @@ QString CadenaLanzador(const QString& servidor, const QString& base, const QStri
 QString CadenaAccesoDirecto(const QString& servidor, const QString& base, const QString& usuario) {
     return QStringLiteral(" ; @server=") + servidor + QStringLiteral("; @dbname=") + base +
            QStringLiteral("; @usuario=") + usuario +
-           QStringLiteral("; @Password=; @ParametroAdicional=; brev@ ; @UsuarioLogeado = ; @Caja=;");
+           QStringLiteral(
+               "; @Password=; @ParametroAdicional=; brev@ ; @UsuarioLogeado = ; @Caja=;");
 }

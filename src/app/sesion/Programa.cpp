@@ -23,13 +23,21 @@ QString Carpeta() {
     return carpeta();
 }
 
-QString NombreEjecutable() { return QStringLiteral("tarquel"); }
+QString NombreEjecutable() {
+    return QStringLiteral("tarquel");
+}
 
-QString LineaComando() { return linea(); }
+QString LineaComando() {
+    return linea();
+}
 
-void EstablecerCarpeta(const QString& c) { carpeta() = UtilGeneral::CarpetaConBarra(c); }
+void EstablecerCarpeta(const QString& c) {
+    carpeta() = UtilGeneral::CarpetaConBarra(c);
+}
 
-void EstablecerLineaComando(const QString& l) { linea() = l; }
+void EstablecerLineaComando(const QString& l) {
+    linea() = l;
+}
 
 namespace {
 bool& lanzar() {
@@ -45,6 +53,8 @@ void Terminar(int codigo) {
     std::_Exit(codigo);
 }
 
-void TerminarLanzando(bool l) { lanzar() = l; }
+void TerminarLanzando(bool l) {
+    lanzar() = l;
+}
 
 } // namespace Programa

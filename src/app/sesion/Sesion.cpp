@@ -5,4 +5,6 @@ Sesion& sesion() {
     return s;
 }
 
-void ReiniciarSesion() { sesion() = Sesion{}; }
+void ReiniciarSesion() {
+    sesion() = Sesion{};
+}

@@ -1,0 +1,117 @@
+#pragma once
+// The properties of the bar, the limits their setters apply, and how they are
+// written to and read back from the window definition: a bag of named, typed
+// values whose names ignore letter case.
+#include "ColoresBarra.h"
+#include <QMap>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+
+class ModeloBarra;
+
+// Named values kept with the window definition.
+class BolsaPropiedades {
+public:
+    // Written only when the value differs from porDefecto, as the container
+    // leaves out values equal to their default.
+    void Escribir(const QString& nombre, const QVariant& valor, const QVariant& porDefecto);
+    // Always written.
+    void Escribir(const QString& nombre, const QVariant& valor);
+    QVariant Leer(const QString& nombre, const QVariant& porDefecto) const;
+    bool Contiene(const QString& nombre) const;
+    // The names written, in their own letter case.
+    QStringList Nombres() const;
+
+private:
+    struct Entrada {
+        QString nombre;
+        QVariant valor;
+    };
+    QMap<QString, Entrada> valores_; // by lower-cased name
+};
+
+// The properties of a new instance.
+struct PropiedadesBarra {
+    bool ShowCaptions = true;
+    bool Horizontal = false;
+    bool AutoOrientacion = true;
+    double ItemHeight = 520; // twips
+    double ButtonGap = 0;
+    double TopOffset = 10;
+    double GroupGap = 0;
+    QString GroupBreakAfterTag; // trimmed, upper-cased
+    double IconSize = 630;      // twips; 42 pixels at 15 twips per pixel
+    int IconPx = 42;
+    QString ImageFolder;
+    QString ContextUserName;
+    QString ContextDbName;
+    bool DebugMode = false;
+    bool EstiloVSCode = false;
+    int Estilo = 2;
+    ColorRGB NormalBackColor = ColoresEstilo(2).NormalBackColor;
+    ColorRGB ActiveBackColor = ColoresEstilo(2).ActiveBackColor;
+    ColorRGB ActiveBarColor = ColoresEstilo(2).ActiveBarColor;
+};
+
+// The setters' limits.
+double LimitarItemHeight(double v);
+double LimitarButtonGap(double v);
+double LimitarGroupGap(double v);
+int LimitarIconPx(int v);
+
+// Every property name and alias, and the per-item names.
+enum class Propiedad {
+    Ninguna,
+    Enabled,
+    ShowCaptions,
+    Horizontal,
+    AutoOrientacion,
+    ItemHeight,
+    ButtonGap,
+    TopOffset,
+    GroupGap,
+    GroupBreakAfterTag,
+    IconSize,
+    IconPx,
+    ImageFolder,
+    ContextUserName,
+    ContextDbName,
+    DebugMode,
+    EstiloVSCode,
+    Estilo,
+    Theme,
+    NormalBackColor,
+    ActiveBackColor,
+    ActiveBarColor,
+    ImpresoraCheckable,
+    ImpresoraChecked,
+    CompartirCheckable,
+    CompartirChecked,
+    ItemEnabled, // "<Name>Enabled"
+    ItemVisible, // "<Name>Visible"
+};
+struct NombrePropiedad {
+    Propiedad propiedad = Propiedad::Ninguna;
+    QString clave; // the item key of a per-item property
+};
+NombrePropiedad BuscarPropiedad(const QString& nombre);
+
+// What a stored instance reads back, besides the item states.
+struct Restauradas {
+    PropiedadesBarra p;
+    bool Enabled = true;
+    bool ImpresoraCheckable = true;
+    bool ImpresoraChecked = false;
+    bool CompartirCheckable = false;
+    bool CompartirChecked = false;
+};
+// Reads the stored values with their defaults and rules. anteriores gives the
+// values that are not read back; carpetaAplicacion is where the icons are
+// looked for when the settings file names no system folder.
+Restauradas LeerPropiedades(const BolsaPropiedades& b, const PropiedadesBarra& anteriores,
+                            double twipsPorPixel, const QString& carpetaAplicacion);
+// The stored enabled and visible state of each known item that exists.
+void RestaurarEstadosItems(const BolsaPropiedades& b, ModeloBarra& modelo);
+// Writes every property and the state of every known item.
+void GuardarPropiedades(BolsaPropiedades& b, const PropiedadesBarra& p, const ModeloBarra& modelo);
