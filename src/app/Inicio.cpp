@@ -31,6 +31,9 @@ bool Capturar(FrmTarquel& f) {
     if (ruta.isEmpty())
         return false;
     f.show();
+    // TARQUEL_CAPTURA_EJECUTAR=1 runs the query first, as "&Ejecutar >>>" does.
+    if (qEnvironmentVariableIntValue("TARQUEL_CAPTURA_EJECUTAR") == 1)
+        f.CmdEjecutar_Click();
     for (int i = 0; i < 5; ++i)
         QApplication::processEvents();
     f.grab().toImage().save(ruta, "PNG");

@@ -100,10 +100,10 @@ void Recordset::AbrirTraducido(const QString& texto, Conexion* cn) {
 
 void Recordset::avanzarFlujo() {
     if (flujo_->next()) {
-        const QSqlRecord rec = flujo_->record();
-        actual_.resize(rec.count());
-        for (int i = 0; i < rec.count(); ++i)
-            actual_[i] = rec.value(i);
+        const int n = static_cast<int>(campos_.size());
+        actual_.resize(n);
+        for (int i = 0; i < n; ++i)
+            actual_[i] = flujo_->value(i);
         eof_ = false;
     } else {
         actual_.clear();
@@ -121,11 +121,11 @@ void Recordset::LeerResto() {
         filas_.push_back(actual_);
     const long base = habiaFila ? 0 : static_cast<long>(filas_.size());
     if (flujo_) {
+        const int n = static_cast<int>(campos_.size());
         while (flujo_->next()) {
-            const QSqlRecord rec = flujo_->record();
-            QList<QVariant> fila(rec.count());
-            for (int i = 0; i < rec.count(); ++i)
-                fila[i] = rec.value(i);
+            QList<QVariant> fila(n);
+            for (int i = 0; i < n; ++i)
+                fila[i] = flujo_->value(i);
             filas_.push_back(std::move(fila));
         }
         flujo_.reset();

@@ -109,7 +109,8 @@ QString Traducir(const QString& sql) {
                 !QStringView(sql)
                      .mid(saltarBlancos(sql, i))
                      .startsWith(u"COLLATE", Qt::CaseInsensitive))
-                r += QStringLiteral(" COLLATE NOCASE");
+                r += i < n && esLetra(sql[i]) ? QStringLiteral(" COLLATE NOCASE ")
+                                              : QStringLiteral(" COLLATE NOCASE");
             continue;
         }
         if (c == u'[') {

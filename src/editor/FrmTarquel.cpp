@@ -1,8 +1,426 @@
 #include "FrmTarquel.h"
+#include "BarraEstado.h"
+#include "CajaProgreso.h"
+#include "CargaAsientos.h"
+#include "ContratoErrores.h"
+#include "DesdeComanda.h"
+#include "DialogoConsulta.h"
+#include "Dialogos.h"
+#include "Dll_Display.h"
 #include "Geometria.h"
+#include "ModeloAsientos.h"
+#include "Programa.h"
+#include "Sesion.h"
+#include "TeclasBarra.h"
+#include "UtilControles.h"
+#include "UtilGeneral.h"
+#include "UtilVex.h"
+#include "ValidacionCuentas.h"
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
 
-FrmTarquel::FrmTarquel(QWidget* parent) : QDialog(parent) {
+namespace {
+// The grid column widths in twips (0 hides the column, -1 keeps the default).
+constexpr int kAnchos[] = {800, 2000, 5000, 1300, 1300, 0, -1, -1, -1, -1, -1, -1, 5000, 4000};
+
+struct DefinicionCampo {
+    const char* campo;
+    const char* etiqueta;
+    const char* tag;
+    int largo;
+    bool enReemplazo;
+    int x, y, ancho; // twips inside its frame
+    int xEtiqueta;
+};
+// The parameter fields in tab order.
+constexpr DefinicionCampo kCampos[] = {
+    {"CuentaDesde", "Cuenta....:", "MA_CUENTAS", 15, false, 960, 240, 1200, 120},
+    {"CuentaHasta", "Hasta", "MA_CUENTAS", 15, false, 2700, 240, 1200, 2220},
+    {"ContieneCuenta", "Contiene Cuenta", "MA_CUENTAS", 15, false, 5100, 240, 1200, 3960},
+    {"UNEGOCIO", "UNeg:", "V_TA_UNIDADNEGOCIO", 4, false, 6840, 240, 660, 6360},
+    {"FechaDesde", "Fecha.....: ", "FECHA", 10, false, 960, 540, 1200, 120},
+    {"FechaHasta", "Hasta", "FECHA", 10, false, 2700, 540, 1200, 2220},
+    {"USUARIO", "Usuario", "TA_USUARIOS", 50, false, 5100, 540, 2400, 3960},
+    {"TC", "Cpte.", "Vt_TA_CPTE", 4, false, 960, 840, 600, 120},
+    {"SUCURSAL", "Numero", "", 4, false, 2280, 840, 600, 1680},
+    {"NUMERO", nullptr, "", 8, false, 2940, 840, 1020, 0},
+    {"LETRA", nullptr, "", 1, false, 4020, 840, 360, 0},
+    {"CTAORIGEN", "Origen", "MA_CUENTAS", 15, true, 840, 240, 1215, 120},
+    {"CTADESTINO", "Destino", "MA_CUENTAS", 15, true, 840, 540, 1215, 120},
+};
+
+QString color(std::uint32_t rgb) {
+    return Colores::AQColor(rgb).name();
+}
+
+// The progress sign and the bar of Picture1, as the load shows them.
+class AvanceVentana : public AvanceCarga {
+public:
+    explicit AvanceVentana(CajaProgreso& caja) : caja_(caja) {}
+    void Iniciar(const QString& titulo) override { gDisplay().CartelInicio(titulo, true); }
+    bool Mostrar(const QString& l1, const QString& l2, const QString& l3) override {
+        bool cancelado = false;
+        gDisplay().CartelMostrar(cancelado, l1, l2, l3);
+        return cancelado;
+    }
+    void Cerrar() override { gDisplay().CartelCerrar(); }
+    void Porcentaje(int p) override {
+        DibujarProgreso(caja_, QString::number(p), Colores::Azul, QString());
+    }
+    void LimpiarPorcentaje() override { caja_.Limpiar(); }
+
+private:
+    CajaProgreso& caja_;
+};
+} // namespace
+
+FrmTarquel::FrmTarquel(QWidget* parent) : QDialog(parent), modelo_(new ModeloAsientos(this)) {
     setWindowTitle(QStringLiteral("Modificación de Imputación de Asientos"));
     setWindowFlags(windowFlags() | Qt::WindowMinMaxButtonsHint);
-    resize(APixeles(15240), APixeles(9900));
+    QFont fuente = font();
+    fuente.setPointSize(8);
+    setFont(fuente);
+    resize(APixeles(12900), APixeles(6435));
+
+    UtilVex1 = new UtilVex(this);
+    UtilVex1->setGeometry(RectTwips(0, 0, 7335, 975));
+    Frame1 = new QGroupBox(QStringLiteral("PARAMETROS DE CONSULTA"), this);
+    Frame1->setGeometry(RectTwips(0, 960, 7695, 1170));
+    FrmReemplazo = new QGroupBox(QStringLiteral("Reemplazar Cuenta"), this);
+    FrmReemplazo->setGeometry(RectTwips(7680, 960, 2175, 1215));
+    CmdReemplazar = new QPushButton(QStringLiteral("Reemplazar"), FrmReemplazo);
+    CmdReemplazar->setGeometry(RectTwips(720, 840, 1335, 255));
+    ChkDatosCabecera = new QCheckBox(QStringLiteral("&Obtener datos de la cuenta principal"), this);
+    ChkDatosCabecera->setGeometry(RectTwips(7440, 480, 3375, 375));
+    CmdEjecutar = new QPushButton(QStringLiteral("&Ejecutar >>>"), Frame1);
+    CmdEjecutar->setGeometry(RectTwips(4680, 840, 1335, 255));
+    Picture1 = new CajaProgreso(this);
+    Picture1->setGeometry(RectTwips(7440, 0, 2355, 300));
+    PicRegla = new QWidget(this);
+    PicRegla->setGeometry(RectTwips(0, 2640, 9705, 60));
+    PicRegla->hide();
+    MSFlexGrid1 = new QTableView(this);
+    MSFlexGrid1->setGeometry(RectTwips(0, 2160, 9855, 3855));
+    MSFlexGrid1->setModel(modelo_);
+    MSFlexGrid1->verticalHeader()->hide();
+    MSFlexGrid1->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    MSFlexGrid1->verticalHeader()->setDefaultSectionSize(APixeles(240));
+    MSFlexGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
+    MSFlexGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    MSFlexGrid1->setWordWrap(false);
+    LblSuma = new QLabel(QStringLiteral("Debe:"), this);
+    LblSuma->setGeometry(RectTwips(9960, 1080, 2655, 615));
+    LblSuma->setFont(QFont(QStringLiteral("Calibri"), 9));
+    LblSuma->setAutoFillBackground(true);
+    sbStatusBar = new BarraEstado(this);
+    crearCampos();
+
+    connect(CmdEjecutar, &QPushButton::clicked, this, &FrmTarquel::CmdEjecutar_Click);
+    connect(UtilVex1, &UtilVex::click, this, &FrmTarquel::UtilVex1_click);
+    connect(MSFlexGrid1->horizontalHeader(), &QHeaderView::sectionClicked, this,
+            [this](int columna) {
+                if (rechazarDuranteCarga())
+                    return;
+                modelo_->Ordenar(columna);
+                MSFlexGrid1->setCurrentIndex(modelo_->index(0, columna));
+            });
+    Form_Load();
+}
+
+FrmTarquel::~FrmTarquel() = default;
+
+void FrmTarquel::crearCampos() {
+    for (const DefinicionCampo& d : kCampos) {
+        QWidget* marco =
+            d.enReemplazo ? static_cast<QWidget*>(FrmReemplazo) : static_cast<QWidget*>(Frame1);
+        if (d.etiqueta != nullptr) {
+            auto* l = new QLabel(QString::fromUtf8(d.etiqueta), marco);
+            QFont chica = l->font();
+            chica.setPointSizeF(7); // the captions fit the frame with the workstation's fonts
+            l->setFont(chica);
+            l->setGeometry(RectTwips(d.xEtiqueta, d.y, d.x - d.xEtiqueta - 30, 255));
+        }
+        auto* t = new QLineEdit(marco);
+        t->setObjectName(QString::fromLatin1(d.campo));
+        t->setProperty("DataField", QString::fromLatin1(d.campo));
+        t->setProperty("Tag", QString::fromLatin1(d.tag));
+        t->setMaxLength(d.largo);
+        t->setGeometry(RectTwips(d.x, d.y, d.ancho, 255));
+        t->installEventFilter(this);
+        if (QString::fromLatin1(d.campo) == QLatin1String("ContieneCuenta"))
+            t->setToolTip(QStringLiteral("Asientos con la cuenta"));
+        campos_ << t;
+    }
+    for (int i = 1; i < campos_.size(); ++i)
+        setTabOrder(campos_[i - 1], campos_[i]);
+}
+
+QLineEdit* FrmTarquel::TxtFields(const QString& campo) const {
+    for (QLineEdit* t : campos_)
+        if (t->property("DataField").toString().compare(campo.trimmed(), Qt::CaseInsensitive) == 0)
+            return t;
+    return nullptr;
+}
+
+void FrmTarquel::Form_Load() {
+    IgnorandoErrores([&] { ConfigurarBarraEstado(*sbStatusBar, QString()); });
+    IgnorandoErrores([&] {
+        // The window icon: the program's resource, else "quindar.ico" of the working folder.
+        QIcon icono(QStringLiteral(":/ICONQUINDAR"));
+        if (icono.isNull())
+            icono = QIcon(QStringLiteral("quindar.ico"));
+        if (!icono.isNull())
+            setWindowIcon(icono);
+    });
+    InicializaGrids();
+    for (const auto& [propiedad, valor] :
+         std::initializer_list<std::pair<const char*, bool>>{{"NuevoEnabled", false},
+                                                             {"BorrarEnabled", false},
+                                                             {"GrabarEnabled", true},
+                                                             {"CerrarEnabled", true},
+                                                             {"CancelarEnabled", true},
+                                                             {"ConsultaEnabled", true},
+                                                             {"PlanillaEnabled", false},
+                                                             {"ReporteEnabled", true}})
+        UtilVex1->FijarPropiedad(QString::fromLatin1(propiedad), valor);
+    QString& adicional = sesion().gParametroAdicional;
+    if (const std::optional<ComprobanteComanda> c = LeerDesdeComanda(adicional)) {
+        setWindowState(Qt::WindowNoState);
+        TxtFields(QStringLiteral("TC"))->setText(c->tc);
+        TxtFields(QStringLiteral("SUCURSAL"))->setText(c->sucursal);
+        TxtFields(QStringLiteral("NUMERO"))->setText(c->numero);
+        TxtFields(QStringLiteral("LETRA"))->setText(c->letra);
+        CmdEjecutar_Click();
+        MSFlexGrid1->setFocus();
+    }
+}
+
+void FrmTarquel::InicializaGrids() {
+    ContratoErrores c([](const ErrorVB& e) {
+        return UtilGeneral::DialogoError(e, 18, QStringLiteral("InicializaGrids"));
+    });
+    c.paso([&] {
+        modelo_->Inicializar(ChkDatosCabecera->isChecked());
+        const int columnas = ChkDatosCabecera->isChecked() ? 14 : 6;
+        for (int i = 0; i < 14; ++i) {
+            if (i >= columnas && i > 5)
+                continue;
+            if (kAnchos[i] == 0)
+                MSFlexGrid1->setColumnHidden(i, true);
+            else if (kAnchos[i] > 0)
+                MSFlexGrid1->setColumnWidth(i, APixeles(kAnchos[i]));
+        }
+    });
+}
+
+bool FrmTarquel::rechazarDuranteCarga() {
+    if (!cargando_)
+        return false;
+    ConfigurarBarraEstado(*sbStatusBar,
+                          QStringLiteral("Espere a que termine la carga de asientos"));
+    return true;
+}
+
+void FrmTarquel::MostrarTotales(const TotalesDH& t) {
+    LblSuma->setText(QString(t.texto).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    QPalette p = LblSuma->palette();
+    p.setColor(QPalette::Window, t.hayDiferencia ? Colores::AQColor(Colores::Rojo)
+                                                 : palette().color(QPalette::Button));
+    p.setColor(QPalette::WindowText, t.hayDiferencia ? Qt::white : Qt::black);
+    LblSuma->setPalette(p);
+    LblSuma->repaint();
+}
+
+void FrmTarquel::CmdEjecutar_Click() {
+    if (rechazarDuranteCarga())
+        return;
+    cargando_ = true;
+    IgnorandoErrores([&] {
+        ParametrosConsulta p;
+        auto texto = [&](const char* campo) {
+            return TxtFields(QString::fromLatin1(campo))->text();
+        };
+        p.fechaDesde = texto("FechaDesde");
+        p.fechaHasta = texto("FechaHasta");
+        p.cuentaDesde = texto("CuentaDesde");
+        p.cuentaHasta = texto("CuentaHasta");
+        p.contieneCuenta = texto("ContieneCuenta");
+        p.usuario = texto("USUARIO");
+        p.tc = texto("TC");
+        p.sucursal = texto("SUCURSAL");
+        p.numero = texto("NUMERO");
+        p.letra = texto("LETRA");
+        p.unegocio = texto("UNEGOCIO");
+        InicializaGrids();
+        AvanceVentana avance(*Picture1);
+        CargaAsientos carga(*modelo_, avance);
+        const ResultadoCarga r =
+            carga.CargarAsientos(p, [this] { return ChkDatosCabecera->isChecked(); });
+        if (r.conTotales)
+            MostrarTotales(r.totales);
+    });
+    cargando_ = false;
+    MSFlexGrid1->setFocus();
+}
+
+void FrmTarquel::CmdConsultar() {
+    auto* campo = qobject_cast<QLineEdit*>(CampoActual);
+    if (campo == nullptr)
+        return;
+    const QString tag = campo->property("Tag").toString().trimmed();
+    if (tag.isEmpty())
+        return;
+    DialogoConsulta& d = gDialogoConsulta();
+    auto buscar = [&](const char* columna, const char* tabla, const QString& condicion) {
+        d.CampoDevuelto = QString::fromLatin1(columna);
+        d.Mostrar(QString::fromLatin1(tabla), condicion);
+        return d.ValorElegido();
+    };
+    QString r;
+    const bool esFecha = tag.compare(QStringLiteral("FECHA"), Qt::CaseInsensitive) == 0;
+    if (esFecha)
+        r = UtilGeneral::Calendario(campo->text());
+    else if (tag.compare(QStringLiteral("MA_CUENTAS"), Qt::CaseInsensitive) == 0)
+        r = buscar("CODIGO", "MA_CUENTAS", QStringLiteral("TITULO = 0"));
+    else if (tag.compare(QStringLiteral("TA_USUARIOS"), Qt::CaseInsensitive) == 0)
+        r = buscar("NOMBRE", "TA_USUARIOS", QString());
+    else if (tag.compare(QStringLiteral("VT_TA_CPTE"), Qt::CaseInsensitive) == 0)
+        r = buscar("CODIGO", "VT_TA_CPTE", QString());
+    else if (tag.compare(QStringLiteral("V_TA_UNIDADNEGOCIO"), Qt::CaseInsensitive) == 0)
+        r = buscar("CODIGO", "V_TA_UNIDADNEGOCIO", QString()).trimmed();
+    campo->setText(esFecha ? r : r.trimmed());
+    teclaEnCampo(campo, 13);
+}
+
+void FrmTarquel::ValidarCampo(QLineEdit* campo) {
+    ErrorValidacion = false;
+    CamposConsulta campos{[this](const QString& n) {
+                              QLineEdit* t = TxtFields(n);
+                              return t != nullptr ? t->text() : QString();
+                          },
+                          [this](const QString& n, const QString& v) {
+                              if (QLineEdit* t = TxtFields(n))
+                                  t->setText(v);
+                          }};
+    const QString rechazo = ValidarCampoConsulta(campo->property("DataField").toString(), campos);
+    if (!rechazo.isEmpty()) {
+        ErrorValidacion = true;
+        dialogos().Mensaje(rechazo, EstilosMensaje::Informacion,
+                           QStringLiteral("Aviso al Operador..."));
+        campo->setFocus();
+    }
+}
+
+void FrmTarquel::teclaEnCampo(QLineEdit* campo, int codigo) {
+    if (!UtilControles::EsTeclaConfirmar(codigo))
+        return;
+    ValidarCampo(campo);
+    if (!ErrorValidacion)
+        UtilControles::AvanzarFoco(campo, codigo);
+}
+
+void FrmTarquel::campoConFoco(QLineEdit* campo) {
+    CampoActual = campo;
+    campo->setCursorPosition(0);
+    campo->setSelection(0, static_cast<int>(campo->text().trimmed().size()));
+    UtilVex1->FijarPropiedad(QStringLiteral("ConsultaEnabled"),
+                             !campo->property("Tag").toString().trimmed().isEmpty());
+    campo->setStyleSheet(QStringLiteral("QLineEdit { background: %1; color: %2; }")
+                             .arg(color(sesion().gColorFondo), color(sesion().gColorLetra)));
+}
+
+void FrmTarquel::campoSinFoco(QLineEdit* campo) {
+    campo->setStyleSheet(QStringLiteral("QLineEdit { background: white; color: black; }"));
+}
+
+bool FrmTarquel::eventFilter(QObject* objeto, QEvent* evento) {
+    auto* campo = qobject_cast<QLineEdit*>(objeto);
+    if (campo == nullptr || !campos_.contains(campo))
+        return QDialog::eventFilter(objeto, evento);
+    switch (evento->type()) {
+    case QEvent::FocusIn:
+        campoConFoco(campo);
+        break;
+    case QEvent::FocusOut:
+        campoSinFoco(campo);
+        break;
+    case QEvent::MouseButtonPress:
+        if (static_cast<QMouseEvent*>(evento)->button() == Qt::RightButton) {
+            CampoActual = campo;
+            CmdConsultar();
+            return true;
+        }
+        break;
+    case QEvent::ContextMenu:
+        return true; // the right button searches instead
+    case QEvent::KeyPress: {
+        auto* tecla = static_cast<QKeyEvent*>(evento);
+        if (tecla->key() == Qt::Key_Return || tecla->key() == Qt::Key_Enter) {
+            teclaEnCampo(campo, 13);
+            return true;
+        }
+        if (!tecla->text().isEmpty() && UtilControles::FiltrarTecla(tecla->text().front()).isNull())
+            return true;
+        break;
+    }
+    default:
+        break;
+    }
+    return QDialog::eventFilter(objeto, evento);
+}
+
+void FrmTarquel::UtilVex1_click(const QString& texto) {
+    if (rechazarDuranteCarga())
+        return;
+    QString t = texto.toUpper();
+    if (t == QLatin1String("CANCELAR") && modelo_->Titulo(0).trimmed().isEmpty())
+        t = QStringLiteral("CERRAR");
+    if (t == QLatin1String("CERRAR")) {
+        close();
+    } else if (t == QLatin1String("CANCELAR")) {
+        InicializaGrids();
+    } else if (t == QLatin1String("GRABAR")) {
+        dialogos().Mensaje(
+            QStringLiteral("LOS DATOS SE GRABAN AUTOMATICAMENTE CADA VEZ QUE PULSA LA TECLA ENTER "
+                           "AL MODIFICAR UN DATO"),
+            EstilosMensaje::SoloAceptar, QString());
+    } else if (t == QLatin1String("CONSULTAR")) {
+        CmdConsultar();
+    }
+}
+
+void FrmTarquel::keyPressEvent(QKeyEvent* e) {
+    int codigo = CodigoTecla(e->key());
+    UtilVex1->KeyAnalisis(codigo);
+    if (e->key() == Qt::Key_Escape)
+        return; // Esc is the bar's Cancel, not the dialog's
+    QDialog::keyPressEvent(e);
+}
+
+void FrmTarquel::reject() {}
+
+void FrmTarquel::resizeEvent(QResizeEvent* e) {
+    QDialog::resizeEvent(e);
+    IgnorandoErrores([&] {
+        const int alto = height() - Frame1->height() - APixeles(1200);
+        MSFlexGrid1->resize(std::max(0, width() - APixeles(150)), std::max(0, alto));
+        sbStatusBar->setGeometry(0, height() - APixeles(255) - 4, width(), APixeles(255) + 4);
+    });
+}
+
+void FrmTarquel::closeEvent(QCloseEvent* e) {
+    if (rechazarDuranteCarga()) {
+        e->ignore();
+        return;
+    }
+    QDialog::closeEvent(e);
+    done(QDialog::Accepted);
 }

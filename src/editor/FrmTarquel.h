@@ -1,9 +1,69 @@
 #pragma once
-// The program's working window, "Modificación de Imputación de Asientos".
+// The program's working window, "Modificación de Imputación de Asientos": the
+// query parameters, the entry grid, the totals and the button bar.
 #include <QDialog>
+#include <QList>
+
+class BarraEstado;
+class CajaProgreso;
+class ModeloAsientos;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTableView;
+class UtilVex;
 
 class FrmTarquel : public QDialog {
     Q_OBJECT
 public:
     explicit FrmTarquel(QWidget* parent = nullptr);
+    ~FrmTarquel() override;
+
+    UtilVex* UtilVex1;
+    QGroupBox* Frame1;
+    QGroupBox* FrmReemplazo;
+    QPushButton* CmdReemplazar;
+    QCheckBox* ChkDatosCabecera;
+    QPushButton* CmdEjecutar;
+    CajaProgreso* Picture1;
+    QWidget* PicRegla;
+    QTableView* MSFlexGrid1;
+    QLabel* LblSuma;
+    BarraEstado* sbStatusBar;
+
+    // The parameter field of a data-field name (letter case ignored).
+    QLineEdit* TxtFields(const QString& campo) const;
+    ModeloAsientos& Grilla() const { return *modelo_; }
+    QWidget* CampoActual = nullptr;
+    bool ErrorValidacion = false;
+    bool Cargando() const { return cargando_; }
+
+    void InicializaGrids();
+    void CmdEjecutar_Click();
+    void CmdConsultar();
+    void ValidarCampo(QLineEdit* campo);
+    void UtilVex1_click(const QString& texto);
+    // Shows the totals of the selection in LblSuma.
+    void MostrarTotales(const struct TotalesDH& t);
+
+protected:
+    bool eventFilter(QObject* objeto, QEvent* evento) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    void reject() override;
+
+private:
+    void Form_Load();
+    void crearCampos();
+    bool rechazarDuranteCarga();
+    void campoConFoco(QLineEdit* campo);
+    void campoSinFoco(QLineEdit* campo);
+    void teclaEnCampo(QLineEdit* campo, int codigo);
+
+    ModeloAsientos* modelo_;
+    QList<QLineEdit*> campos_;
+    bool cargando_ = false;
 };

@@ -1,0 +1,230 @@
+#include "CargaAsientos.h"
+#include "ContratoErrores.h"
+#include "CuentaPrincipal.h"
+#include "DB_Dll.h"
+#include "Dialogos.h"
+#include "ModeloAsientos.h"
+#include "TextoSql.h"
+#include "UtilGeneral.h"
+#include <QElapsedTimer>
+#include <QSet>
+
+int CargaAsientos::intervaloMs = 30;
+
+namespace {
+const QChar kSep(0x1F);
+
+// Positions of the fields the load reads, found once per query.
+struct Campos {
+    int tc, sucursal, numero, letra, fecha, asiento, mes, periodo, secuencia, tipoReg, cuenta,
+        descripcion, dh, importe, tipoVista, medioDePago, detalle, unegocio, nombre, libro, neto,
+        noGravado, iva, ivaRecargo, total;
+    explicit Campos(const Recordset& rs)
+        : tc(rs.Indice(QStringLiteral("TC"))), sucursal(rs.Indice(QStringLiteral("Sucursal"))),
+          numero(rs.Indice(QStringLiteral("Numero"))), letra(rs.Indice(QStringLiteral("Letra"))),
+          fecha(rs.Indice(QStringLiteral("fecha"))),
+          asiento(rs.Indice(QStringLiteral("numero asiento"))),
+          mes(rs.Indice(QStringLiteral("Mes_Operativo"))),
+          periodo(rs.Indice(QStringLiteral("Periodo"))),
+          secuencia(rs.Indice(QStringLiteral("Secuencia"))),
+          tipoReg(rs.Indice(QStringLiteral("Tipo_Reg"))),
+          cuenta(rs.Indice(QStringLiteral("Cuenta"))),
+          descripcion(rs.Indice(QStringLiteral("Descripcion"))),
+          dh(rs.Indice(QStringLiteral("Debe-Haber"))),
+          importe(rs.Indice(QStringLiteral("Importe"))),
+          tipoVista(rs.Indice(QStringLiteral("TipoVista"))),
+          medioDePago(rs.Indice(QStringLiteral("MedioDePago"))),
+          detalle(rs.Indice(QStringLiteral("Detalle"))),
+          unegocio(rs.Indice(QStringLiteral("UNegocio"))),
+          nombre(rs.Indice(QStringLiteral("nombre"))), libro(rs.Indice(QStringLiteral("LIBRO"))),
+          neto(rs.Indice(QStringLiteral("NetoGravado"))),
+          noGravado(rs.Indice(QStringLiteral("NoGravado"))),
+          iva(rs.Indice(QStringLiteral("ImporteIVA"))),
+          ivaRecargo(rs.Indice(QStringLiteral("ImporteIVA_Recargo"))),
+          total(rs.Indice(QStringLiteral("Total"))) {}
+};
+
+QString texto(const Recordset& rs, int i) {
+    return UtilGeneral::ValorTexto(rs.Valor(i));
+}
+
+// The vouchers (type, branch, number, letter, date, entry) that hold the
+// account: one query for the whole load instead of one per voucher.
+QSet<QString> comprobantesConCuenta(const QString& cuenta) {
+    QSet<QString> r;
+    Recordset rs;
+    QString sql =
+        QStringLiteral(
+            "select tc, sucursal, numero, letra, fecha, [numero asiento] from mv_asientos "
+            "where cuenta = '") +
+        TextoSql::Comillas(cuenta) + QStringLiteral("'");
+    gDB().AbrirRecordset(sql, rs, nullptr, Cursores::SoloAdelante, Bloqueos::SoloLectura, -1, true);
+    if (rs.State() == 1)
+        for (; !rs.Eof(); rs.MoveNext())
+            r.insert(QStringList{texto(rs, 0), texto(rs, 1), texto(rs, 2), texto(rs, 3),
+                                 texto(rs, 4), texto(rs, 5)}
+                         .join(kSep)
+                         .toUpper());
+    gDB().CierraRecordset(&rs);
+    return r;
+}
+
+long cantidadDeFilas(Recordset& rs, const QString& filtro) {
+    const long n = rs.RecordCount();
+    if (n >= 0)
+        return n;
+    Recordset c;
+    QString sql = ConteoAsientos(filtro);
+    gDB().AbrirRecordset(sql, c, nullptr, Cursores::SoloAdelante, Bloqueos::SoloLectura, -1, true);
+    const long r = c.State() == 1 && !c.Eof() ? static_cast<long>(c.Valor(0).toLongLong()) : 0;
+    gDB().CierraRecordset(&c);
+    return r;
+}
+} // namespace
+
+ResultadoCarga CargaAsientos::CargarAsientos(const ParametrosConsulta& parametros,
+                                             const std::function<bool()>& datosCabecera) {
+    ResultadoCarga resultado;
+    ContratoErrores contrato([](const ErrorVB& e) {
+        return UtilGeneral::DialogoError(e, 18, QStringLiteral("CargarAsientos"));
+    });
+    Recordset rs;
+    QString filtro;
+    const QString contiene = parametros.contieneCuenta.trimmed();
+    if (!contrato.paso([&] { grilla_.Inicializar(datosCabecera()); }))
+        return resultado;
+    if (!contrato.paso([&] {
+            filtro = ArmarFiltro(parametros, gDB().motor());
+            QString sql = ConsultaAsientos(filtro);
+            gDB().AbrirRecordset(sql, rs, nullptr, Cursores::SoloAdelante, Bloqueos::SoloLectura,
+                                 -1, true);
+        }))
+        return resultado;
+
+    const bool hayFilas = rs.State() == 1 && !rs.Eof();
+    if (hayFilas) {
+        const Campos c(rs);
+        long total = 1;
+        QSet<QString> conCuenta;
+        CuentaPrincipal principal;
+        if (!contrato.paso([&] {
+                total = std::max(1L, cantidadDeFilas(rs, filtro));
+                if (!contiene.isEmpty())
+                    conCuenta = comprobantesConCuenta(contiene);
+                avance_.Iniciar(QStringLiteral("Cargando Asientos"));
+            }))
+            return resultado;
+
+        QString tcAnterior;
+        QString numeroAnterior;
+        bool saltar = false;
+        int numeroLinea = 0;
+        int contador = 0;
+        long posicion = 0;
+        QElapsedTimer reloj;
+        reloj.start();
+        qint64 ultimaVez = -intervaloMs;
+        while (!rs.Eof()) {
+            const QString tc = texto(rs, c.tc);
+            const QString sucursal = texto(rs, c.sucursal);
+            const QString numero = texto(rs, c.numero);
+            const QString letra = texto(rs, c.letra);
+            const QString numeroCompleto = sucursal + numero + letra;
+            bool cancelar = false;
+            const bool seguir = contrato.paso([&] {
+                if (tc.compare(tcAnterior, Qt::CaseInsensitive) != 0 ||
+                    numeroCompleto.compare(numeroAnterior, Qt::CaseInsensitive) != 0) {
+                    saltar = false;
+                    if (!contiene.isEmpty())
+                        saltar = !conCuenta.contains(QStringList{
+                            tc, sucursal, numero, letra, texto(rs, c.fecha), texto(rs, c.asiento)}
+                                                         .join(kSep)
+                                                         .toUpper());
+                    if (!saltar) {
+                        grilla_.AgregarCabecera({tc, sucursal, numero, letra, texto(rs, c.detalle),
+                                                 texto(rs, c.unegocio)});
+                        numeroLinea = 0;
+                    }
+                }
+                tcAnterior = tc;
+                numeroAnterior = numeroCompleto;
+            }) && contrato.paso([&] {
+                contador = contador >= 51 ? 1 : contador + 1;
+                const qint64 ahora = reloj.elapsed();
+                if (ahora - ultimaVez < intervaloMs)
+                    return;
+                ultimaVez = ahora;
+                grilla_.Publicar();
+                if (avance_.Mostrar(QStringLiteral("Cargando Asientos"),
+                                    QStringLiteral("Espere por Favor"), QString(contador, u'|'))) {
+                    avance_.Cerrar();
+                    if (dialogos().Mensaje(QStringLiteral("Desea cancelar el proceso?"),
+                                           EstilosMensaje::SiNo,
+                                           QStringLiteral("Atencion")) == Respuestas::Si) {
+                        cancelar = true;
+                        return;
+                    }
+                    avance_.Iniciar(QString());
+                }
+                avance_.Porcentaje(static_cast<int>(posicion * 100 / total));
+            }) && !cancelar && contrato.paso([&] {
+                if (saltar)
+                    return;
+                DatosLinea l;
+                l.cuenta = texto(rs, c.cuenta);
+                l.descripcion = texto(rs, c.descripcion);
+                l.importe = rs.Valor(c.importe);
+                l.debeHaber = texto(rs, c.dh);
+                l.tipoVista = texto(rs, c.tipoVista);
+                l.medioDePago = texto(rs, c.medioDePago);
+                l.periodo = texto(rs, c.periodo);
+                l.mesOperativo = texto(rs, c.mes);
+                l.secuencia = texto(rs, c.secuencia);
+                l.tipoReg = texto(rs, c.tipoReg);
+                l.numeroAsiento = texto(rs, c.asiento);
+                l.nombre = texto(rs, c.nombre);
+                if (!l.nombre.isEmpty()) {
+                    l.libro = texto(rs, c.libro);
+                    l.netoGravado = texto(rs, c.neto);
+                    l.noGravado = texto(rs, c.noGravado);
+                    l.importeIva = texto(rs, c.iva);
+                    l.importeIvaRecargo = texto(rs, c.ivaRecargo);
+                    l.total = texto(rs, c.total);
+                }
+                const int fila = grilla_.AgregarLinea(++numeroLinea, l);
+                ++resultado.lineas;
+                if (datosCabecera()) {
+                    const auto [cuenta, provincia] =
+                        principal.Para({tc, sucursal, numero, letra, l.mesOperativo,
+                                        l.numeroAsiento, l.secuencia, l.cuenta});
+                    grilla_.FijarCuentaPrincipal(fila, cuenta, provincia);
+                }
+            });
+            // A row that cannot be left ends the load even when the error is ignored.
+            bool avanzo = false;
+            const bool siguio = seguir && !cancelar && contrato.paso([&] {
+                rs.MoveNext();
+                ++posicion;
+                avanzo = true;
+            });
+            if (cancelar || !siguio || !avanzo) {
+                grilla_.Publicar();
+                if (!cancelar)
+                    avance_.Cerrar();
+                return resultado;
+            }
+        }
+        grilla_.Publicar();
+        avance_.Cerrar();
+    }
+    contrato.paso([&] { gDB().CierraRecordset(&rs); });
+    if (!contrato.paso([&] {
+            resultado.totales = CalculaDiferenciaDH(filtro);
+            resultado.conTotales = true;
+        }))
+        return resultado;
+    grilla_.Publicar();
+    avance_.LimpiarPorcentaje();
+    resultado.completa = true;
+    return resultado;
+}

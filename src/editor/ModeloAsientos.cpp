@@ -1,0 +1,314 @@
+#include "ModeloAsientos.h"
+#include "UtilGeneral.h"
+#include <QBrush>
+#include <QFont>
+#include <algorithm>
+#include <numeric>
+
+QColor Colores::AQColor(std::uint32_t rgb) {
+    return QColor(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF);
+}
+
+namespace {
+const char* const kTitulos[] = {"Línea",       "Cuenta", "Descripción",      "DEBE",     "HABER",
+                                "CLAVE",       "Libro",  "Neto Grav.",       "No Grav.", "Imp.IVA",
+                                "Imp.IVA Rec", "Total",  "Cuenta principal", "Provincia"};
+}
+
+ModeloAsientos::ModeloAsientos(QObject* parent) : QAbstractTableModel(parent) {
+    Inicializar(false);
+}
+
+void ModeloAsientos::Inicializar(bool conCuentaPrincipal) {
+    beginResetModel();
+    columnas_ = conCuentaPrincipal ? 16 : 14;
+    filas_.assign(1, kVacia);
+    publicadas_ = 1;
+    comprobantes_.clear();
+    lineas_.clear();
+    libros_.clear();
+    pool_.limpiar();
+    cambios_.clear();
+    endResetModel();
+}
+
+QString ModeloAsientos::Titulo(int columna) const {
+    if (columna < 12)
+        return QString::fromUtf8(kTitulos[columna]);
+    if (columna < 14 && columnas_ == 16)
+        return QString::fromUtf8(kTitulos[columna]);
+    return {};
+}
+
+void ModeloAsientos::agregarFila(Fila f) {
+    filas_.push_back(f);
+}
+
+int ModeloAsientos::AgregarCabecera(const DatosComprobante& c) {
+    comprobantes_.push_back({pool_.indice(c.tc), pool_.indice(c.sucursal), pool_.indice(c.numero),
+                             pool_.indice(c.letra), pool_.indice(c.detalle.left(40)),
+                             pool_.indice(c.unegocio)});
+    const Fila f = -static_cast<Fila>(comprobantes_.size()) - 1;
+    if (FilasGrid() > 2) {
+        agregarFila(f);
+    } else {
+        filas_.back() = f;
+        if (publicadas_ == static_cast<int>(filas_.size()))
+            emit dataChanged(index(rowCount() - 1, 0), index(rowCount() - 1, columnas_ - 1));
+    }
+    return FilasGrid() - 1;
+}
+
+int ModeloAsientos::AgregarLinea(int numeroLinea, const DatosLinea& d) {
+    Linea l{};
+    l.comprobante = static_cast<std::int32_t>(comprobantes_.size()) - 1;
+    l.cuenta = pool_.indice(d.cuenta);
+    l.descripcion = pool_.indice(d.descripcion);
+    l.periodo = pool_.indice(d.periodo);
+    l.mes = pool_.indice(d.mesOperativo);
+    l.secuencia = pool_.indice(d.secuencia);
+    l.tipoReg = pool_.indice(d.tipoReg);
+    l.asiento = pool_.indice(d.numeroAsiento);
+    l.numero = static_cast<std::int16_t>(numeroLinea);
+    const QString dh = d.debeHaber.trimmed().toUpper();
+    l.debeHaber = dh == QLatin1String("D") ? 'D' : dh == QLatin1String("H") ? 'H' : 0;
+    bool esNumero = false;
+    l.importe = d.importe.toDouble(&esNumero);
+    const int tipo = d.importe.typeId();
+    esNumero = esNumero && (tipo == QMetaType::Double || tipo == QMetaType::Int ||
+                            tipo == QMetaType::LongLong || tipo == QMetaType::Float);
+    l.importeTexto = esNumero ? -1 : pool_.indice(UtilGeneral::ValorTexto(d.importe));
+    // Customer, supplier and cheque lines cannot be edited.
+    l.editable = d.tipoVista.compare(QStringLiteral("CL"), Qt::CaseInsensitive) != 0 &&
+                 d.tipoVista.compare(QStringLiteral("PR"), Qt::CaseInsensitive) != 0 &&
+                 d.medioDePago.compare(QStringLiteral("CH"), Qt::CaseInsensitive) != 0;
+    if (!d.nombre.isEmpty()) {
+        l.libro = static_cast<std::int32_t>(libros_.size());
+        libros_.push_back({{pool_.indice(d.libro), pool_.indice(d.netoGravado),
+                            pool_.indice(d.noGravado), pool_.indice(d.importeIva),
+                            pool_.indice(d.importeIvaRecargo), pool_.indice(d.total)}});
+    }
+    lineas_.push_back(l);
+    agregarFila(static_cast<Fila>(lineas_.size()) - 1);
+    return FilasGrid() - 1;
+}
+
+void ModeloAsientos::FijarCuentaPrincipal(int fila, const QString& cuenta,
+                                          const QString& provincia) {
+    if (Linea* l = linea(fila)) {
+        l->principal = pool_.indice(cuenta);
+        l->provincia = pool_.indice(provincia);
+    }
+}
+
+void ModeloAsientos::Publicar() {
+    const int total = static_cast<int>(filas_.size());
+    if (total <= publicadas_)
+        return;
+    beginInsertRows({}, publicadas_, total - 1);
+    publicadas_ = total;
+    endInsertRows();
+}
+
+bool ModeloAsientos::EsCabecera(int fila) const {
+    return fila >= 1 && fila < FilasGrid() && filas_[fila - 1] < kVacia;
+}
+
+bool ModeloAsientos::EsLinea(int fila) const {
+    return linea(fila) != nullptr;
+}
+
+const ModeloAsientos::Linea* ModeloAsientos::linea(int fila) const {
+    if (fila < 1 || fila >= FilasGrid() || filas_[fila - 1] < 0)
+        return nullptr;
+    return &lineas_[static_cast<std::size_t>(filas_[fila - 1])];
+}
+
+ModeloAsientos::Linea* ModeloAsientos::linea(int fila) {
+    return const_cast<Linea*>(static_cast<const ModeloAsientos*>(this)->linea(fila));
+}
+
+QString ModeloAsientos::clave(const Linea& l) const {
+    const Comprobante& c = comprobantes_[static_cast<std::size_t>(l.comprobante)];
+    auto t = [&](std::int32_t i) { return pool_.texto(i); };
+    return QStringLiteral(" CUENTA='") + t(l.cuenta) + QStringLiteral("' AND PERIODO='") +
+           t(l.periodo) + QStringLiteral("' AND MES_OPERATIVO='") + t(l.mes) +
+           QStringLiteral("' AND SECUENCIA='") + t(l.secuencia) +
+           QStringLiteral("' AND TIPO_REG='") + t(l.tipoReg) +
+           QStringLiteral("' AND [NUMERO ASIENTO]='") + t(l.asiento) +
+           QStringLiteral("' and TC= '") + t(c.tc) + QStringLiteral("' and sucursal= '") +
+           t(c.sucursal) + QStringLiteral("' and numero = '") + t(c.numero) +
+           QStringLiteral("' and letra= '") + t(c.letra) + QStringLiteral("'");
+}
+
+QString ModeloAsientos::textoSinCambios(int fila, int columna) const {
+    if (fila < 1 || fila >= FilasGrid())
+        return {};
+    const Fila f = filas_[fila - 1];
+    if (f == kVacia)
+        return {};
+    if (f < kVacia) {
+        const Comprobante& c = comprobantes_[static_cast<std::size_t>(-f - 2)];
+        if (columna == 1)
+            return pool_.texto(c.tc) + u' ' + pool_.texto(c.sucursal) + pool_.texto(c.numero) +
+                   pool_.texto(c.letra);
+        if (columna == 2)
+            return pool_.texto(c.detalle) + QStringLiteral(" Uneg: ") + pool_.texto(c.unegocio);
+        return {};
+    }
+    const Linea& l = lineas_[static_cast<std::size_t>(f)];
+    auto importe = [&] {
+        return l.importeTexto >= 0 ? pool_.texto(l.importeTexto)
+                                   : UtilGeneral::ValorTexto(l.importe);
+    };
+    switch (columna) {
+    case Columnas::Linea:
+        return QString::number(l.numero);
+    case Columnas::Cuenta:
+        return pool_.texto(l.cuenta);
+    case Columnas::Descripcion:
+        return pool_.texto(l.descripcion);
+    case Columnas::Debe:
+        return l.debeHaber == 'D' ? importe() : QStringLiteral("0");
+    case Columnas::Haber:
+        return l.debeHaber == 'H' ? importe() : QStringLiteral("0");
+    case Columnas::Clave:
+        return clave(l);
+    case Columnas::CuentaPrincipal:
+        return pool_.texto(l.principal);
+    case Columnas::Provincia:
+        return pool_.texto(l.provincia);
+    default:
+        if (columna >= Columnas::Libro && columna <= Columnas::Total && l.libro >= 0)
+            return pool_.texto(
+                libros_[static_cast<std::size_t>(l.libro)].textos[columna - Columnas::Libro]);
+        return {};
+    }
+}
+
+QString ModeloAsientos::Texto(int fila, int columna) const {
+    if (fila == 0)
+        return Titulo(columna);
+    if (!cambios_.isEmpty() && fila >= 1 && fila < FilasGrid() && filas_[fila - 1] >= 0) {
+        const auto it = cambios_.constFind(claveCambio(filas_[fila - 1], columna));
+        if (it != cambios_.constEnd())
+            return it.value();
+    }
+    return textoSinCambios(fila, columna);
+}
+
+std::uint32_t ModeloAsientos::Fondo(int fila, int columna) const {
+    if (EsCabecera(fila))
+        return columna >= 1 ? Colores::Azul : 0;
+    const Linea* l = linea(fila);
+    if (l == nullptr)
+        return 0;
+    if (l->editable &&
+        (columna == Columnas::Cuenta || (columna == Columnas::Debe && l->debeHaber == 'D') ||
+         (columna == Columnas::Haber && l->debeHaber == 'H')))
+        return Colores::Gris;
+    if (columna == 9 && l->libro >= 0)
+        return Colores::Celeste;
+    return 0;
+}
+
+void ModeloAsientos::FijarCuenta(int fila, const QString& cuenta, const QString& descripcion) {
+    Linea* l = linea(fila);
+    if (l == nullptr)
+        return;
+    l->cuenta = pool_.indice(cuenta);
+    l->descripcion = pool_.indice(descripcion);
+    const std::int32_t i = filas_[fila - 1];
+    cambios_.remove(claveCambio(i, Columnas::Cuenta));
+    cambios_.remove(claveCambio(i, Columnas::Descripcion));
+    emit dataChanged(index(fila - 1, 0), index(fila - 1, columnas_ - 1));
+}
+
+void ModeloAsientos::FijarTexto(int fila, int columna, const QString& texto) {
+    if (!EsLinea(fila) || columna < 0 || columna >= columnas_)
+        return;
+    cambios_.insert(claveCambio(filas_[fila - 1], columna), texto);
+    emit dataChanged(index(fila - 1, columna), index(fila - 1, columna));
+}
+
+void ModeloAsientos::Ordenar(int columna) {
+    if (columna < 0 || columna >= columnas_)
+        return;
+    const int n = static_cast<int>(filas_.size());
+    std::vector<QString> claves(filas_.size());
+    for (int i = 0; i < n; ++i)
+        claves[i] = Texto(i + 1, columna);
+    std::vector<int> orden(filas_.size());
+    std::iota(orden.begin(), orden.end(), 0);
+    std::stable_sort(orden.begin(), orden.end(), [&](int a, int b) {
+        return QString::compare(claves[a], claves[b], Qt::CaseSensitive) < 0;
+    });
+    emit layoutAboutToBeChanged();
+    std::vector<Fila> nuevas(filas_.size());
+    for (int i = 0; i < n; ++i)
+        nuevas[i] = filas_[orden[i]];
+    filas_ = std::move(nuevas);
+    emit layoutChanged();
+}
+
+std::size_t ModeloAsientos::BytesUsados() const {
+    return filas_.capacity() * sizeof(Fila) + comprobantes_.capacity() * sizeof(Comprobante) +
+           lineas_.capacity() * sizeof(Linea) + libros_.capacity() * sizeof(Libro);
+}
+
+int ModeloAsientos::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : publicadas_;
+}
+
+int ModeloAsientos::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : columnas_;
+}
+
+QVariant ModeloAsientos::data(const QModelIndex& index, int role) const {
+    if (!index.isValid())
+        return {};
+    const int fila = index.row() + 1;
+    const int col = index.column();
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::EditRole:
+        return Texto(fila, col);
+    case Qt::BackgroundRole: {
+        const std::uint32_t f = Fondo(fila, col);
+        if (f != 0)
+            return QBrush(Colores::AQColor(f));
+        if (col == 0)
+            return QBrush(QColor(240, 240, 240)); // the fixed column
+        return {};
+    }
+    case Qt::ForegroundRole:
+        if (EsCabecera(fila) && (col == 1 || col == 2))
+            return QBrush(Qt::white);
+        return {};
+    case Qt::FontRole:
+        if (EsCabecera(fila) && (col == 1 || col == 2)) {
+            QFont f;
+            f.setBold(true);
+            return f;
+        }
+        return {};
+    case Qt::TextAlignmentRole:
+        if (col == Columnas::Debe || col == Columnas::Haber || (col >= 7 && col <= 11))
+            return QVariant(Qt::AlignRight | Qt::AlignVCenter);
+        return {};
+    default:
+        return {};
+    }
+}
+
+QVariant ModeloAsientos::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole)
+        return Titulo(section);
+    if (orientation == Qt::Vertical && role == Qt::DisplayRole)
+        return section + 1;
+    return {};
+}
+
+void ModeloAsientos::sort(int column, Qt::SortOrder) {
+    Ordenar(column);
+}

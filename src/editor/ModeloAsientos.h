@@ -1,0 +1,136 @@
+#pragma once
+// The rows of the entry grid: one header row per voucher followed by its
+// journal lines. Rows are compact records (texts shared through a pool, the
+// line key built when asked), so a million lines fit in memory.
+//
+// Rows are numbered as on the grid: row 0 holds the titles, the data rows
+// are 1 to FilasGrid() - 1. The Qt model row r is grid row r + 1.
+#include "PoolTextos.h"
+#include <QAbstractTableModel>
+#include <QColor>
+#include <cstdint>
+#include <vector>
+
+namespace Colores {
+constexpr std::uint32_t Azul = 0xFF0000;    // RGB(0, 0, 255)
+constexpr std::uint32_t Gris = 0xE0E0E0;    // RGB(224, 224, 224): the editable mark
+constexpr std::uint32_t Celeste = 0xFFFF00; // RGB(0, 255, 255)
+constexpr std::uint32_t Blanco = 0xFFFFFF;
+constexpr std::uint32_t Rojo = 0x0000FF; // RGB(255, 0, 0)
+QColor AQColor(std::uint32_t rgb);
+} // namespace Colores
+
+// Column numbers of the grid.
+namespace Columnas {
+constexpr int Linea = 0, Cuenta = 1, Descripcion = 2, Debe = 3, Haber = 4, Clave = 5, Libro = 6,
+              Total = 11, CuentaPrincipal = 12, Provincia = 13;
+} // namespace Columnas
+
+// A voucher as the header row shows it.
+struct DatosComprobante {
+    QString tc, sucursal, numero, letra;
+    QString detalle, unegocio;
+};
+
+// A journal line as the load reads it.
+struct DatosLinea {
+    QString cuenta, descripcion;
+    QVariant importe;
+    QString debeHaber;
+    QString tipoVista, medioDePago;
+    QString periodo, mesOperativo, secuencia, tipoReg, numeroAsiento;
+    QString nombre; // tax-book name: tax data present when not empty
+    QString libro, netoGravado, noGravado, importeIva, importeIvaRecargo, total;
+};
+
+class ModeloAsientos : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    explicit ModeloAsientos(QObject* parent = nullptr);
+
+    // Empties the grid: the titles and one empty row; 14 columns, 16 with the
+    // principal-account data.
+    void Inicializar(bool conCuentaPrincipal);
+    int FilasGrid() const { return static_cast<int>(filas_.size()) + 1; }
+    int Columnas() const { return columnas_; }
+
+    // Adds a voucher's header row: into the last row while the grid has only
+    // its first empty row, on a new row afterwards. Returns the grid row.
+    int AgregarCabecera(const DatosComprobante& c);
+    // Adds a line row under the last header. Returns the grid row.
+    int AgregarLinea(int numeroLinea, const DatosLinea& l);
+    // Sets the principal-account cells (12 and 13) of a line row.
+    void FijarCuentaPrincipal(int fila, const QString& cuenta, const QString& provincia);
+    // Rows added since the last call become visible to the views.
+    void Publicar();
+
+    QString Titulo(int columna) const;
+    QString Texto(int fila, int columna) const;
+    // The background of a cell as an RGB number (0 when the grid's own).
+    std::uint32_t Fondo(int fila, int columna) const;
+    bool EsCabecera(int fila) const;
+    bool EsLinea(int fila) const;
+    // The editable mark: the light grey background.
+    bool EsEditable(int fila, int columna) const { return Fondo(fila, columna) == Colores::Gris; }
+
+    // Changes of the editor: a new account (the line key follows it), a new
+    // text in any other cell.
+    void FijarCuenta(int fila, const QString& cuenta, const QString& descripcion);
+    void FijarTexto(int fila, int columna, const QString& texto);
+
+    // Sorts rows 1 to the last by a column's text, ascending, comparing
+    // texts character by character with letter case.
+    void Ordenar(int columna);
+
+    // The memory the rows take, in bytes (for the benchmark).
+    std::size_t BytesUsados() const;
+
+    // Qt model.
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    void sort(int column, Qt::SortOrder order) override;
+
+private:
+    struct Comprobante {
+        std::int32_t tc, sucursal, numero, letra, detalle, unegocio;
+    };
+    struct Linea {
+        std::int32_t comprobante;
+        std::int32_t cuenta, descripcion;
+        std::int32_t periodo, mes, secuencia, tipoReg, asiento;
+        std::int32_t libro = -1;     // index of its tax-book data
+        std::int32_t principal = -1; // pooled texts of cells 12 and 13
+        std::int32_t provincia = -1;
+        double importe = 0;        // the amount as a number...
+        std::int32_t importeTexto; // ...or its pooled text when it is not one
+        std::int16_t numero;
+        char debeHaber; // 'D', 'H' or 0
+        bool editable;
+    };
+    struct Libro {
+        std::int32_t textos[6];
+    };
+    // A row: a line index (>= 0), a header (-voucher - 2) or the empty row (-1).
+    using Fila = std::int32_t;
+    static constexpr Fila kVacia = -1;
+
+    const Linea* linea(int fila) const;
+    Linea* linea(int fila);
+    QString clave(const Linea& l) const;
+    QString textoSinCambios(int fila, int columna) const;
+    void agregarFila(Fila f);
+    static quint64 claveCambio(std::int32_t lineaIndice, int columna) {
+        return (static_cast<quint64>(lineaIndice) << 8) | static_cast<quint64>(columna);
+    }
+
+    int columnas_ = 14;
+    std::vector<Fila> filas_;
+    int publicadas_ = 0;
+    std::vector<Comprobante> comprobantes_;
+    std::vector<Linea> lineas_;
+    std::vector<Libro> libros_;
+    PoolTextos pool_;
+    QHash<quint64, QString> cambios_;
+};

@@ -1,0 +1,24 @@
+#pragma once
+// The debit and credit totals of the selection and their difference, and the
+// amount formatting shared by the editor.
+#include <QString>
+
+class ModeloAsientos;
+
+// Formats an amount: decimals -3 leaves the text unchanged, -1 takes the
+// session's decimals, 0 the workstation's, -2 none; width above 0 (at most 25)
+// right-aligns the text in that many characters.
+QString FmtMoneda(const QString& valor, int decimales, bool separadores, int ancho);
+
+struct TotalesDH {
+    double debe = 0;
+    double haber = 0;
+    QString texto; // three lines: "Debe : ", "Haber : ", "Dif : "
+    bool hayDiferencia = false;
+};
+
+// Totals of the lines of MV_ASIENTOS that match the condition (the load's
+// filter); the condition gets " and " in front when it lacks it.
+TotalesDH CalculaDiferenciaDH(QString& condicion);
+// Totals of the debit and credit cells of the grid.
+TotalesDH CalculaDiferenciaDH(const ModeloAsientos& grilla);

@@ -1,0 +1,189 @@
+// The main window driven headless through its real widgets.
+#include "BarraEstado.h"
+#include "BaseEditor.h"
+#include "CajaProgreso.h"
+#include "CargaAsientos.h"
+#include "DesdeComanda.h"
+#include "FrmTarquel.h"
+#include "ModeloAsientos.h"
+#include "Sesion.h"
+#include "UtilVex.h"
+#include <QApplication>
+#include <QCheckBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <gtest/gtest.h>
+
+namespace {
+void tecla(QWidget* w, int k, const QString& texto = {}) {
+    QKeyEvent abajo(QEvent::KeyPress, k, Qt::NoModifier, texto);
+    QApplication::sendEvent(w, &abajo);
+}
+
+class Ventana : public ::testing::Test {
+protected:
+    void SetUp() override {
+        guion = ReiniciarProceso();
+        base = std::make_unique<BaseEditor>();
+        sesion().gCantidadDecimales = QStringLiteral("2");
+        sesion().gCaja = QStringLiteral("1");
+        CargaAsientos::intervaloMs = 30;
+    }
+    std::shared_ptr<DialogosGuion> guion;
+    std::unique_ptr<BaseEditor> base;
+};
+} // namespace
+
+TEST_F(Ventana, EjecutarLlenaLaGrillaYLosTotales) {
+    FrmTarquel f;
+    f.show();
+    EXPECT_EQ(f.windowTitle(), QStringLiteral("Modificación de Imputación de Asientos"));
+    EXPECT_EQ(f.sbStatusBar->Texto(QStringLiteral("CAJA")), QStringLiteral("1 Caja central"));
+    EXPECT_EQ(f.sbStatusBar->Texto(QStringLiteral("BASEDEDATOS")), QStringLiteral("Db: CONTA"));
+    f.TxtFields(QStringLiteral("tc"))->setText(QStringLiteral("RC"));
+    f.CmdEjecutar->click();
+    EXPECT_EQ(f.Grilla().FilasGrid(), 4);
+    EXPECT_EQ(f.MSFlexGrid1->model()->rowCount(), 3);
+    EXPECT_EQ(f.MSFlexGrid1->model()->index(0, 1).data().toString(),
+              QStringLiteral("RC 000100000005X"));
+    EXPECT_TRUE(f.MSFlexGrid1->isColumnHidden(Columnas::Clave));
+    EXPECT_EQ(f.LblSuma->text(), QStringLiteral("Debe : 121.5\nHaber : 121.5\nDif : 0.00"));
+    EXPECT_FALSE(f.Cargando());
+    // Esc is the bar's Cancel: the grid empties, fields and totals stay.
+    tecla(&f, Qt::Key_Escape);
+    EXPECT_EQ(f.Grilla().FilasGrid(), 2);
+    EXPECT_EQ(f.TxtFields(QStringLiteral("TC"))->text(), QStringLiteral("RC"));
+    EXPECT_TRUE(f.LblSuma->text().startsWith(QStringLiteral("Debe : 121.5")));
+    EXPECT_TRUE(f.isVisible());
+    // Save only explains that every change is saved on Enter.
+    f.UtilVex1_click(QStringLiteral("Grabar"));
+    EXPECT_EQ(guion->mensajes().last(),
+              QStringLiteral("LOS DATOS SE GRABAN AUTOMATICAMENTE CADA VEZ QUE PULSA LA TECLA "
+                             "ENTER AL MODIFICAR UN DATO"));
+}
+
+TEST_F(Ventana, CamposQueSeCompletanAlConfirmar) {
+    FrmTarquel f;
+    f.show();
+    QLineEdit* suc = f.TxtFields(QStringLiteral("SUCURSAL"));
+    suc->setFocus();
+    suc->setText(QStringLiteral("1"));
+    tecla(suc, Qt::Key_Return);
+    EXPECT_EQ(suc->text(), QStringLiteral("0001"));
+    QLineEdit* num = f.TxtFields(QStringLiteral("numero"));
+    num->setText(QStringLiteral("5"));
+    tecla(num, Qt::Key_Return);
+    EXPECT_EQ(num->text(), QStringLiteral("00000005"));
+    // The alternative code becomes the main code and completes the range.
+    QLineEdit* desde = f.TxtFields(QStringLiteral("cuentadesde"));
+    desde->setText(QStringLiteral("caja"));
+    tecla(desde, Qt::Key_Return);
+    EXPECT_EQ(desde->text(), QStringLiteral("1.1.01"));
+    EXPECT_EQ(f.TxtFields(QStringLiteral("CuentaHasta"))->text(), QStringLiteral("1.1.01"));
+    desde->setText(QStringLiteral("4.1.01"));
+    tecla(desde, Qt::Key_Return);
+    EXPECT_EQ(f.TxtFields(QStringLiteral("CuentaHasta"))->text(),
+              QStringLiteral("1.1.01")); // not overwritten
+    EXPECT_FALSE(f.ErrorValidacion);
+    // A missing account is refused and keeps the focus.
+    desde->setText(QStringLiteral("9.9.99"));
+    tecla(desde, Qt::Key_Return);
+    EXPECT_TRUE(f.ErrorValidacion);
+    EXPECT_EQ(guion->mensajes().last(), QStringLiteral("La cuenta ingresada es inexistente"));
+    EXPECT_EQ(guion->prompts.last().titulo, QStringLiteral("Aviso al Operador..."));
+    QLineEdit* fecha = f.TxtFields(QStringLiteral("FechaDesde"));
+    fecha->setText(QStringLiteral("05/03/2024"));
+    tecla(fecha, Qt::Key_Return);
+    EXPECT_EQ(f.TxtFields(QStringLiteral("FechaHasta"))->text(), QStringLiteral("05/03/2024"));
+}
+
+TEST_F(Ventana, BusquedasPorTipoDeCampo) {
+    FrmTarquel f;
+    f.show();
+    QLineEdit* uneg = f.TxtFields(QStringLiteral("UNEGOCIO"));
+    guion->busquedas.enqueue(QStringLiteral("   2 "));
+    QMouseEvent derecho(QEvent::MouseButtonPress, QPointF(2, 2), QPointF(2, 2), Qt::RightButton,
+                        Qt::RightButton, Qt::NoModifier);
+    QApplication::sendEvent(uneg, &derecho);
+    EXPECT_EQ(uneg->text(), QStringLiteral("2"));
+    ASSERT_EQ(guion->peticionesBusqueda.size(), 1);
+    EXPECT_EQ(guion->peticionesBusqueda[0].campoDevuelto, QStringLiteral("CODIGO"));
+    EXPECT_TRUE(
+        guion->peticionesBusqueda[0].sentencia.contains(QStringLiteral("V_TA_UNIDADNEGOCIO")));
+    // Accounts are searched among postable accounts; a cancelled search empties the field.
+    QLineEdit* cuenta = f.TxtFields(QStringLiteral("ContieneCuenta"));
+    cuenta->setText(QStringLiteral("x"));
+    f.CampoActual = cuenta;
+    f.CmdConsultar();
+    EXPECT_TRUE(
+        guion->peticionesBusqueda[1].sentencia.endsWith(QStringLiteral("WHERE TITULO = 0")));
+    EXPECT_EQ(cuenta->text(), QString());
+    // Dates use the calendar; a field without a tag does nothing.
+    QLineEdit* fecha = f.TxtFields(QStringLiteral("FechaHasta"));
+    guion->fechas.enqueue(QStringLiteral("31/03/2024"));
+    f.CampoActual = fecha;
+    f.CmdConsultar();
+    EXPECT_EQ(fecha->text(), QStringLiteral("31/03/2024"));
+    f.CampoActual = f.TxtFields(QStringLiteral("LETRA"));
+    f.CmdConsultar();
+    EXPECT_EQ(guion->peticionesBusqueda.size(), 2);
+}
+
+TEST_F(Ventana, ArrancaSobreUnComprobante) {
+    sesion().gParametroAdicional = QStringLiteral("@DESDECOMANDAFC|000100000010A");
+    FrmTarquel f;
+    EXPECT_EQ(f.TxtFields(QStringLiteral("TC"))->text(), QStringLiteral("FC"));
+    EXPECT_EQ(f.TxtFields(QStringLiteral("SUCURSAL"))->text(), QStringLiteral("0001"));
+    EXPECT_EQ(f.TxtFields(QStringLiteral("NUMERO"))->text(), QStringLiteral("00000010"));
+    EXPECT_EQ(f.TxtFields(QStringLiteral("LETRA"))->text(), QStringLiteral("A"));
+    EXPECT_EQ(f.Grilla().FilasGrid(), 5);
+    EXPECT_EQ(sesion().gParametroAdicional, QStringLiteral("000100000010A"));
+}
+
+TEST(DesdeComanda, SinBarraSeCortaIgualPorPosiciones) {
+    QString a = QStringLiteral("@desdecomanda000200000099Z");
+    const auto c = LeerDesdeComanda(a);
+    ASSERT_TRUE(c.has_value());
+    EXPECT_EQ(c->tc, QString());
+    EXPECT_EQ(c->sucursal, QStringLiteral("0002"));
+    EXPECT_EQ(c->numero, QStringLiteral("00000099"));
+    EXPECT_EQ(c->letra, QStringLiteral("Z"));
+    QString sin = QStringLiteral("otra cosa");
+    EXPECT_FALSE(LeerDesdeComanda(sin).has_value());
+}
+
+TEST_F(Ventana, CuentaPrincipalAgregaDosColumnasYLaCajaFaltanteSeRegistra) {
+    base->base().ejecutar(QStringLiteral("DELETE FROM V_TA_Cajas"));
+    sesion().gCaja = QStringLiteral("7");
+    FrmTarquel f;
+    EXPECT_EQ(base->base().valor(
+                  QStringLiteral("SELECT Descripcion FROM V_TA_Cajas WHERE IdCajas = '   7'")),
+              QStringLiteral("CAJA 7"));
+    EXPECT_EQ(f.sbStatusBar->Texto(QStringLiteral("CAJA")), QStringLiteral("7 CAJA 7"));
+    f.ChkDatosCabecera->setChecked(true);
+    f.CmdEjecutar->click();
+    EXPECT_EQ(f.MSFlexGrid1->model()->columnCount(), 16);
+    EXPECT_EQ(f.MSFlexGrid1->model()->headerData(13, Qt::Horizontal).toString(),
+              QStringLiteral("Provincia"));
+    // Sorting by the account column reorders the rows and reloads nothing.
+    f.Grilla().Ordenar(Columnas::Cuenta);
+    EXPECT_EQ(f.Grilla().Texto(1, 1), QStringLiteral("1.1.01"));
+}
+
+TEST(DibujarProgreso, LeyendaYBarraInvertida) {
+    EXPECT_EQ(LeyendaProgreso(QStringLiteral("0"), QString()), QStringLiteral(" %"));
+    EXPECT_EQ(LeyendaProgreso(QString(), QStringLiteral("Carga")), QStringLiteral("Carga %"));
+    EXPECT_EQ(LeyendaProgreso(QStringLiteral("42"), QString()), QStringLiteral(" 42%"));
+    CajaProgreso caja;
+    caja.resize(100, 20);
+    DibujarProgreso(caja, QStringLiteral("0"), Colores::Azul, QString());
+    EXPECT_EQ(caja.imagen().pixelColor(2, 2), QColor(Qt::white));
+    DibujarProgreso(caja, QStringLiteral("100"), Colores::Azul, QString());
+    EXPECT_NE(caja.imagen().pixelColor(98, 2), QColor(Qt::white)); // filled to the end
+    DibujarProgreso(caja, QStringLiteral("50"), Colores::Azul, QString());
+    EXPECT_NE(caja.imagen().pixelColor(10, 2), QColor(Qt::white));
+    EXPECT_EQ(caja.imagen().pixelColor(90, 2), QColor(Qt::white));
+}
