@@ -215,3 +215,24 @@ TEST(Recordset, ConexionPorOdbcConElControladorSqliteDeDebian) {
         cuenta);
     EXPECT_EQ(cuenta(QStringLiteral("n")).toInt(), 0);
 }
+
+TEST(ArchivoLocal, ArchivoFaltanteOfreceElSelectorYAbreElElegido) {
+    auto guion = ReiniciarProceso();
+    BaseDePrueba base(QStringLiteral("LOCAL"), kTablaCuentas);
+    DB_Dll db;
+    db.gProveedor = DB_Dll::pJETOLEDB40();
+    db.gDBName = base.carpeta() + QStringLiteral("/no_esta.mdb");
+    guion->archivos.enqueue(base.carpeta() + QStringLiteral("/LOCAL.db"));
+    db.OpenLocalADODB();
+    ASSERT_EQ(guion->prompts.size(), 1);
+    EXPECT_EQ(guion->prompts[0].titulo, QStringLiteral("Buscar Base de Datos"));
+    EXPECT_EQ(guion->prompts[0].texto, QStringLiteral("Base de Datos de Microsoft Access |*.MDB"));
+    ASSERT_TRUE(db.gCnn && db.gCnn->State() == 1);
+    EXPECT_EQ(db.gConnString, QStringLiteral("PROVIDER=Microsoft.Jet.OLEDB.4.0;Data Source =") + base.carpeta() +
+                                  QStringLiteral("/LOCAL.db;User Id=;Password=;"));
+    // Cancelling the chooser opens nothing.
+    DB_Dll otro;
+    otro.gProveedor = DB_Dll::pJETOLEDB40();
+    otro.OpenLocalADODB();
+    EXPECT_FALSE(otro.gCnn && otro.gCnn->State() == 1);
+}
