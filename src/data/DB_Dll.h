@@ -138,6 +138,10 @@ private:
     enum class Recuperacion { Repetir, Siguiente, Salir };
     Recuperacion RecuperarConsulta(const ErrorVB& error, int& contador, bool mensaje);
     void EjecutarScript(QString& script, long& afectados);
+    // Runs a statement on the connection (a script on Oracle) and drops a
+    // truncation warning; errors reach the caller.
+    void ejecutarSentencia(const QString& SentenciaSQL, long* RecordsAffected,
+                           std::shared_ptr<Recordset>* LRCS);
     static QString FiltrarSentencia(QString& sentencia);
     QVariant buscarExtremo(const QString& funcion, const QString& alias, const QString& QueTabla,
                            const QString& QueCampo, int Tipo, QString* Condicion);

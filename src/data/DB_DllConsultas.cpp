@@ -101,30 +101,35 @@ void preprocesar(DB_Dll& db, QString& sql) {
 }
 } // namespace
 
+void DB_Dll::ejecutarSentencia(const QString& SentenciaSQL, long* RecordsAffected,
+                               std::shared_ptr<Recordset>* LRCS) {
+    Conexion& cn = conexion();
+    long afectados = 0;
+    if (contiene(cn.ConnectionString, "ORACLE")) {
+        QString script = SentenciaSQL;
+        EjecutarScript(script, afectados);
+    } else {
+        std::unique_ptr<Recordset> rs = cn.Execute(SentenciaSQL, &afectados, LRCS != nullptr);
+        if (LRCS != nullptr)
+            *LRCS = std::move(rs);
+    }
+    if (RecordsAffected != nullptr)
+        *RecordsAffected = afectados;
+    // A truncation warning outside a transaction is not kept as an error.
+    const std::shared_ptr<Conexion>& principal = gDB().gCnn;
+    if (principal && (principal->Errors.size() == 1 || principal->Errors.size() == 2) &&
+        !contiene(SentenciaSQL, "TRANS") &&
+        principal->Errors.first().NativeError == CodigosNativos::Truncado)
+        principal->Errors.clear();
+}
+
 void DB_Dll::EjecutaConsultaSQL(QString& SentenciaSQL, long* RecordsAffected,
                                 std::shared_ptr<Recordset>* LRCS) {
     preprocesar(*this, SentenciaSQL);
     int contador = 0;
     for (;;) {
         try {
-            Conexion& cn = conexion();
-            long afectados = 0;
-            if (contiene(cn.ConnectionString, "ORACLE")) {
-                QString script = SentenciaSQL;
-                EjecutarScript(script, afectados);
-            } else {
-                std::unique_ptr<Recordset> rs =
-                    cn.Execute(SentenciaSQL, &afectados, LRCS != nullptr);
-                if (LRCS != nullptr)
-                    *LRCS = std::move(rs);
-            }
-            if (RecordsAffected != nullptr)
-                *RecordsAffected = afectados;
-            const std::shared_ptr<Conexion>& principal = gDB().gCnn;
-            if (principal && (principal->Errors.size() == 1 || principal->Errors.size() == 2) &&
-                !contiene(SentenciaSQL, "TRANS") &&
-                principal->Errors.first().NativeError == CodigosNativos::Truncado)
-                principal->Errors.clear();
+            ejecutarSentencia(SentenciaSQL, RecordsAffected, LRCS);
             return;
         } catch (const ErrorVB& e) {
             const std::shared_ptr<Conexion>& principal = gDB().gCnn;
@@ -159,23 +164,7 @@ void DB_Dll::EjecutaConsultaRSQL(QString& SentenciaSQL, long* RecordsAffected,
         return;
     }
     try {
-        long afectados = 0;
-        if (contiene(gCnn->ConnectionString, "ORACLE")) {
-            QString script = SentenciaSQL;
-            EjecutarScript(script, afectados);
-        } else {
-            std::unique_ptr<Recordset> rs =
-                gCnn->Execute(SentenciaSQL, &afectados, LRCS != nullptr);
-            if (LRCS != nullptr)
-                *LRCS = std::move(rs);
-        }
-        if (RecordsAffected != nullptr)
-            *RecordsAffected = afectados;
-        const std::shared_ptr<Conexion>& principal = gDB().gCnn;
-        if (principal && (principal->Errors.size() == 1 || principal->Errors.size() == 2) &&
-            !contiene(SentenciaSQL, "TRANS") &&
-            principal->Errors.first().NativeError == CodigosNativos::Truncado)
-            principal->Errors.clear();
+        ejecutarSentencia(SentenciaSQL, RecordsAffected, LRCS);
     } catch (const ErrorVB& e) {
         constexpr long kSilenciosos[] = {
             CodigosError::FalloProveedor, CodigosError::ViolacionIntegridad,
@@ -221,69 +210,65 @@ bool DB_Dll::existeEnTabla(const QString& sql, Recordset* LRCS, bool SoloLectura
     }
 }
 
+namespace {
+// The statement of the row tests: the text comparison of each form, and the
+// comparisons of dates (the value as given), numbers and other types.
+QString sentenciaExiste(const QString& prefijo, const QString& comparacionTexto,
+                        const QString& Campo, const QString& ValorBuscado, int Tipodato) {
+    switch (Tipodato) {
+    case 8:
+        return comparacionTexto;
+    case 7:
+        return prefijo + Campo + QStringLiteral(" = ") + ValorBuscado.trimmed() +
+               QStringLiteral(" ");
+    case 3:
+    case 4:
+    case 5:
+        return prefijo + Campo + QStringLiteral(" = ") + TextoSql::FormaNumerica(ValorBuscado);
+    default:
+        return prefijo + Campo + QStringLiteral(" = ") + ValorBuscado;
+    }
+}
+
+QString conCondicion(const QString& inicio, const QString& Condicion) {
+    return inicio +
+           (contiene(Condicion, " WHERE ") ? QStringLiteral(" ") : QStringLiteral(" WHERE ")) +
+           Condicion;
+}
+} // namespace
+
 bool DB_Dll::ExisteEnTabla(const QString& Tabla, const QString& ValorBuscado, const QString& Campo,
                            Recordset* LRCS, int Tipodato, const QString& Condicion,
                            bool SoloLectura) {
-    QString sql;
-    if (Condicion.isEmpty()) {
-        const QString prefijo = QStringLiteral("SELECT TOP 1 * FROM ") + Tabla +
-                                QStringLiteral(" with(nolock)  WHERE ");
-        switch (Tipodato) {
-        case 8:
-            sql = QStringLiteral("SELECT TOP 1  * FROM ") + Tabla +
-                  QStringLiteral(" with(nolock)  WHERE LTRIM(RTRIM(") + Campo +
-                  QStringLiteral(")) ='") + TextoSql::Comillas(ValorBuscado.trimmed()) +
-                  QStringLiteral("'");
-            break;
-        case 7:
-            sql = prefijo + Campo + QStringLiteral(" = ") + ValorBuscado.trimmed() +
-                  QStringLiteral(" ");
-            break;
-        case 3:
-        case 4:
-        case 5:
-            sql = prefijo + Campo + QStringLiteral(" = ") + TextoSql::FormaNumerica(ValorBuscado);
-            break;
-        default:
-            sql = prefijo + Campo + QStringLiteral(" = ") + ValorBuscado;
-        }
-    } else {
-        sql = QStringLiteral("SELECT TOP 1 * FROM ") + Tabla + QStringLiteral(" with(nolock) ") +
-              (contiene(Condicion, " WHERE ") ? QStringLiteral(" ") : QStringLiteral(" WHERE ")) +
-              Condicion;
-    }
+    const QString sql =
+        Condicion.isEmpty()
+            ? sentenciaExiste(QStringLiteral("SELECT TOP 1 * FROM ") + Tabla +
+                                  QStringLiteral(" with(nolock)  WHERE "),
+                              QStringLiteral("SELECT TOP 1  * FROM ") + Tabla +
+                                  QStringLiteral(" with(nolock)  WHERE LTRIM(RTRIM(") + Campo +
+                                  QStringLiteral(")) ='") +
+                                  TextoSql::Comillas(ValorBuscado.trimmed()) + QStringLiteral("'"),
+                              Campo, ValorBuscado, Tipodato)
+            : conCondicion(QStringLiteral("SELECT TOP 1 * FROM ") + Tabla +
+                               QStringLiteral(" with(nolock) "),
+                           Condicion);
     return existeEnTabla(SS_TSinonimos(sql), LRCS, SoloLectura, true, false);
 }
 
 bool DB_Dll::ExisteEnTablaST(const QString& Tabla, const QString& ValorBuscado,
                              const QString& Campo, Recordset* LRCS, int Tipodato,
                              const QString& Condicion, bool SoloLectura) {
-    QString sql;
-    if (Condicion.isEmpty()) {
-        const QString prefijo =
-            QStringLiteral("SELECT * FROM ") + Tabla + QStringLiteral(" with(nolock)   WHERE ");
-        switch (Tipodato) {
-        case 8:
-            sql = prefijo + Campo + QStringLiteral(" ='") + TextoSql::Comillas(ValorBuscado) +
-                  QStringLiteral("'");
-            break;
-        case 7:
-            sql = prefijo + Campo + QStringLiteral(" = ") + ValorBuscado.trimmed() +
-                  QStringLiteral(" ");
-            break;
-        case 3:
-        case 4:
-        case 5:
-            sql = prefijo + Campo + QStringLiteral(" = ") + TextoSql::FormaNumerica(ValorBuscado);
-            break;
-        default:
-            sql = prefijo + Campo + QStringLiteral(" = ") + ValorBuscado;
-        }
-    } else {
-        sql = QStringLiteral("SELECT * FROM ") + Tabla + QStringLiteral(" with(nolock)  ") +
-              (contiene(Condicion, " WHERE ") ? QStringLiteral(" ") : QStringLiteral(" WHERE ")) +
-              Condicion;
-    }
+    const QString prefijo =
+        QStringLiteral("SELECT * FROM ") + Tabla + QStringLiteral(" with(nolock)   WHERE ");
+    const QString sql =
+        Condicion.isEmpty()
+            ? sentenciaExiste(prefijo,
+                              prefijo + Campo + QStringLiteral(" ='") +
+                                  TextoSql::Comillas(ValorBuscado) + QStringLiteral("'"),
+                              Campo, ValorBuscado, Tipodato)
+            : conCondicion(QStringLiteral("SELECT * FROM ") + Tabla +
+                               QStringLiteral(" with(nolock)  "),
+                           Condicion);
     return existeEnTabla(sql, LRCS, SoloLectura, false, true);
 }
 
