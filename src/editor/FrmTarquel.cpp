@@ -9,6 +9,7 @@
 #include "Dll_Display.h"
 #include "Geometria.h"
 #include "ModeloAsientos.h"
+#include "PlanillaControl.h"
 #include "Programa.h"
 #include "Sesion.h"
 #include "TeclasBarra.h"
@@ -394,6 +395,8 @@ void FrmTarquel::UtilVex1_click(const QString& texto) {
             EstilosMensaje::SoloAceptar, QString());
     } else if (t == QLatin1String("CONSULTAR")) {
         CmdConsultar();
+    } else if (t == QLatin1String("REPORTE")) {
+        ReportePlanilla(*modelo_);
     }
 }
 

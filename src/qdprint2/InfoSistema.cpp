@@ -34,7 +34,10 @@ bool EjecutarDocumento(const QString&, const QString& archivo, const QString& pa
                        const QString& carpeta, int) {
     if (lanzador())
         return lanzador()(archivo, parametros, carpeta);
-    const QFileInfo info(archivo);
+    QString ruta = archivo;
+    if (ruta.size() >= 2 && ruta.startsWith(u'"') && ruta.endsWith(u'"'))
+        ruta = ruta.mid(1, ruta.size() - 2); // a quoted path, as the shell takes it
+    const QFileInfo info(ruta);
     if (info.isFile() && info.isExecutable()) {
         return QProcess::startDetached(archivo, QProcess::splitCommand(parametros),
                                        carpeta.isEmpty() ? info.absolutePath() : carpeta);
