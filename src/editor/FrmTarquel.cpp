@@ -7,12 +7,15 @@
 #include "DialogoConsulta.h"
 #include "Dialogos.h"
 #include "Dll_Display.h"
+#include "EdicionGrilla.h"
+#include "Eventos.h"
 #include "Geometria.h"
 #include "ModeloAsientos.h"
 #include "PlanillaControl.h"
 #include "Programa.h"
 #include "Sesion.h"
 #include "TeclasBarra.h"
+#include "Totales.h"
 #include "UtilControles.h"
 #include "UtilGeneral.h"
 #include "UtilVex.h"
@@ -122,9 +125,30 @@ FrmTarquel::FrmTarquel(QWidget* parent) : QDialog(parent), modelo_(new ModeloAsi
     LblSuma->setFont(QFont(QStringLiteral("Calibri"), 9));
     LblSuma->setAutoFillBackground(true);
     sbStatusBar = new BarraEstado(this);
+    TxtEdit = new QLineEdit(MSFlexGrid1->viewport());
+    TxtEdit->setObjectName(QStringLiteral("TxtEdit"));
+    TxtEdit->hide();
+    TxtEdit->setFocusPolicy(Qt::ClickFocus);
+    TxtEdit->installEventFilter(this);
+    MSFlexGrid1->installEventFilter(this);
+    CmdEjecutar->setAutoDefault(false);
+    CmdReemplazar->setAutoDefault(false);
     crearCampos();
 
     connect(CmdEjecutar, &QPushButton::clicked, this, &FrmTarquel::CmdEjecutar_Click);
+    connect(MSFlexGrid1, &QTableView::doubleClicked, this, [this] { MsflexGridEdt(QChar(32)); });
+    connect(MSFlexGrid1->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex&, const QModelIndex& anterior) {
+                if (TxtEdit->isVisible() && anterior.isValid()) {
+                    // Leaving the cell keeps the typed text in it, unwritten.
+                    modelo_->FijarTexto(anterior.row() + 1, anterior.column(), TxtEdit->text());
+                    TxtEdit->hide();
+                }
+                CampoActual = TxtEdit;
+                const ConfigEditor c = TextPropiedades(*modelo_, FilaActual(), ColumnaActual());
+                UtilVex1->FijarPropiedad(QStringLiteral("ConsultaEnabled"),
+                                         !c.tag.trimmed().isEmpty());
+            });
     connect(UtilVex1, &UtilVex::click, this, &FrmTarquel::UtilVex1_click);
     connect(MSFlexGrid1->horizontalHeader(), &QHeaderView::sectionClicked, this,
             [this](int columna) {
@@ -205,6 +229,7 @@ void FrmTarquel::Form_Load() {
 }
 
 void FrmTarquel::InicializaGrids() {
+    TxtEdit->hide();
     ContratoErrores c([](const ErrorVB& e) {
         return UtilGeneral::DialogoError(e, 18, QStringLiteral("InicializaGrids"));
     });
@@ -343,6 +368,34 @@ void FrmTarquel::campoSinFoco(QLineEdit* campo) {
 }
 
 bool FrmTarquel::eventFilter(QObject* objeto, QEvent* evento) {
+    if (objeto == MSFlexGrid1) {
+        if (evento->type() == QEvent::FocusIn) {
+            cerrarEditor();
+        } else if (evento->type() == QEvent::KeyPress) {
+            auto* tecla = static_cast<QKeyEvent*>(evento);
+            if (tecla->key() == Qt::Key_Return || tecla->key() == Qt::Key_Enter) {
+                MsflexGridEdt(QChar(13));
+                return true;
+            }
+            if (!tecla->text().isEmpty() && tecla->text().front().isPrint()) {
+                MsflexGridEdt(tecla->text().front());
+                return true;
+            }
+        }
+        return QDialog::eventFilter(objeto, evento);
+    }
+    if (objeto == TxtEdit) {
+        if (evento->type() == QEvent::FocusIn)
+            CampoActual = TxtEdit;
+        if (evento->type() == QEvent::KeyPress) {
+            auto* tecla = static_cast<QKeyEvent*>(evento);
+            if (tecla->key() == Qt::Key_Return || tecla->key() == Qt::Key_Enter) {
+                confirmarEditor();
+                return true;
+            }
+        }
+        return QDialog::eventFilter(objeto, evento);
+    }
     auto* campo = qobject_cast<QLineEdit*>(objeto);
     if (campo == nullptr || !campos_.contains(campo))
         return QDialog::eventFilter(objeto, evento);
@@ -426,4 +479,115 @@ void FrmTarquel::closeEvent(QCloseEvent* e) {
     }
     QDialog::closeEvent(e);
     done(QDialog::Accepted);
+}
+
+int FrmTarquel::FilaActual() const {
+    const QModelIndex i = MSFlexGrid1->currentIndex();
+    return i.isValid() ? i.row() + 1 : 0;
+}
+
+int FrmTarquel::ColumnaActual() const {
+    const QModelIndex i = MSFlexGrid1->currentIndex();
+    return i.isValid() ? i.column() : 0;
+}
+
+void FrmTarquel::IrACelda(int fila, int columna) {
+    MSFlexGrid1->setCurrentIndex(modelo_->index(fila - 1, columna));
+}
+
+void FrmTarquel::cerrarEditor() {
+    if (!TxtEdit->isVisible())
+        return;
+    modelo_->FijarTexto(FilaActual(), ColumnaActual(), TxtEdit->text());
+    TxtEdit->hide();
+}
+
+void FrmTarquel::MsflexGridEdt(QChar caracter) {
+    if (rechazarDuranteCarga())
+        return;
+    const int fila = FilaActual();
+    const int columna = ColumnaActual();
+    if (!modelo_->EsEditable(fila, columna))
+        return;
+    if (caracter.unicode() > 32) {
+        TxtEdit->setText(caracter);
+    } else {
+        TxtEdit->setText(modelo_->Texto(fila, columna));
+    }
+    TxtEdit->setCursorPosition(static_cast<int>(TxtEdit->text().size()));
+    TxtEdit->setGeometry(MSFlexGrid1->visualRect(MSFlexGrid1->currentIndex()));
+    const ConfigEditor c = TextPropiedades(*modelo_, fila, columna);
+    TxtEdit->setProperty("DataField", c.campo);
+    TxtEdit->setProperty("Tag", c.tag);
+    TxtEdit->setMaxLength(c.largo > 0 ? c.largo : 32767);
+    TxtEdit->show();
+    MSFlexGrid1->scrollTo(MSFlexGrid1->currentIndex());
+    TxtEdit->setFocus();
+    CampoActual = TxtEdit;
+}
+
+void FrmTarquel::confirmarEditor() {
+    if (rechazarDuranteCarga())
+        return;
+    const int fila = FilaActual();
+    const int columna = ColumnaActual();
+    ErrorValidacion = false;
+    const QString campo = TxtEdit->property("DataField").toString();
+    if (campo.compare(QStringLiteral("Cuenta"), Qt::CaseInsensitive) == 0) {
+        QString texto = TxtEdit->text();
+        const QString rechazo = ValidarCuentaEditor(*modelo_, fila, texto);
+        if (!rechazo.isEmpty()) {
+            ErrorValidacion = true;
+            TxtEdit->setText(modelo_->Texto(fila, columna)); // the value before the edit
+            dialogos().Mensaje(rechazo, EstilosMensaje::Informacion,
+                               QStringLiteral("Aviso al Operador..."));
+            TxtEdit->setFocus();
+            return;
+        }
+        TxtEdit->setText(texto);
+    }
+    if (UpdateaCampo(*modelo_, fila, columna, campo, TxtEdit->text()) ==
+        ResultadoUpdate::LineaCambiada)
+        TxtEdit->setText(modelo_->Texto(fila, columna));
+    EditKeyCode(13);
+    MostrarTotales(CalculaDiferenciaDH(*modelo_));
+}
+
+void FrmTarquel::EditKeyCode(int codigo) {
+    int fila = FilaActual();
+    const int ultima = modelo_->FilasGrid() - 1;
+    switch (codigo) {
+    case 13:
+        MSFlexGrid1->setFocus();
+        cerrarEditor();
+        DejarCorrerEventos();
+        if (ColumnaActual() != modelo_->Columnas() - 1) {
+            if (fila < ultima) {
+                ++fila;
+                if (!modelo_->EsEditable(fila, ColumnaActual()) && fila < ultima)
+                    ++fila;
+            }
+            IrACelda(fila, 1);
+        }
+        break;
+    case 27:
+        TxtEdit->hide();
+        MSFlexGrid1->setFocus();
+        break;
+    case 38:
+        MSFlexGrid1->setFocus();
+        DejarCorrerEventos();
+        if (fila > 1)
+            IrACelda(fila - 1, ColumnaActual());
+        break;
+    case 40:
+        MSFlexGrid1->setFocus();
+        DejarCorrerEventos();
+        if (fila < ultima)
+            IrACelda(fila + 1, ColumnaActual());
+        break;
+    default:
+        break;
+    }
+    MSFlexGrid1->scrollTo(MSFlexGrid1->currentIndex());
 }

@@ -31,6 +31,7 @@ public:
     QWidget* PicRegla;
     QTableView* MSFlexGrid1;
     QLabel* LblSuma;
+    QLineEdit* TxtEdit;
     BarraEstado* sbStatusBar;
 
     // The parameter field of a data-field name (letter case ignored).
@@ -45,6 +46,14 @@ public:
     void CmdConsultar();
     void ValidarCampo(QLineEdit* campo);
     void UtilVex1_click(const QString& texto);
+    // The in-grid editor: opened over the current cell by a typed character
+    // (32 for the cell's own text), confirmed with Enter.
+    void MsflexGridEdt(QChar caracter);
+    void EditKeyCode(int codigo);
+    // The current cell as grid row and column (row 0 is the titles).
+    int FilaActual() const;
+    int ColumnaActual() const;
+    void IrACelda(int fila, int columna);
     // Shows the totals of the selection in LblSuma.
     void MostrarTotales(const struct TotalesDH& t);
 
@@ -62,6 +71,9 @@ private:
     void campoConFoco(QLineEdit* campo);
     void campoSinFoco(QLineEdit* campo);
     void teclaEnCampo(QLineEdit* campo, int codigo);
+    void confirmarEditor();
+    // The editor's text goes into the current cell and the editor hides.
+    void cerrarEditor();
 
     ModeloAsientos* modelo_;
     QList<QLineEdit*> campos_;

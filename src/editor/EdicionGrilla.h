@@ -1,0 +1,32 @@
+#pragma once
+// The decisions of the in-grid editor: how the editor is configured for a
+// cell, the check of a typed account, and the write of a confirmed account to
+// its journal line.
+#include <QString>
+
+class ModeloAsientos;
+
+struct ConfigEditor {
+    QString campo; // data field: the column written
+    int largo = 0; // maximum length, 0 for none
+    QString tag;   // the search a field opens; empty on cells that cannot be edited
+};
+
+// The editor's configuration for a cell of the grid.
+ConfigEditor TextPropiedades(const ModeloAsientos& grilla, int fila, int columna);
+
+// Checks the account typed on a line: refusal text, or empty when accepted;
+// then texto is the account's main code and cells 2 (description) and 12
+// (payment medium) of the row are set.
+QString ValidarCuentaEditor(ModeloAsientos& grilla, int fila, QString& texto);
+
+enum class ResultadoUpdate {
+    Escrito,
+    NoEscrito,     // an amount, a cell that cannot be edited, a refusal or an error
+    LineaCambiada, // the line changed since the load: the row shows the database again
+};
+
+// Writes a confirmed account of the cell to the journal line of its row.
+// Amounts are never written.
+ResultadoUpdate UpdateaCampo(ModeloAsientos& grilla, int fila, int columna, const QString& campo,
+                             const QString& valor);
