@@ -13,6 +13,7 @@
 #include "ModeloAsientos.h"
 #include "PlanillaControl.h"
 #include "Programa.h"
+#include "ReemplazoCuenta.h"
 #include "Sesion.h"
 #include "TeclasBarra.h"
 #include "Totales.h"
@@ -136,6 +137,7 @@ FrmTarquel::FrmTarquel(QWidget* parent) : QDialog(parent), modelo_(new ModeloAsi
     crearCampos();
 
     connect(CmdEjecutar, &QPushButton::clicked, this, &FrmTarquel::CmdEjecutar_Click);
+    connect(CmdReemplazar, &QPushButton::clicked, this, &FrmTarquel::CmdReemplazar_Click);
     connect(MSFlexGrid1, &QTableView::doubleClicked, this, [this] { MsflexGridEdt(QChar(32)); });
     connect(MSFlexGrid1->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex&, const QModelIndex& anterior) {
@@ -270,21 +272,7 @@ void FrmTarquel::CmdEjecutar_Click() {
         return;
     cargando_ = true;
     IgnorandoErrores([&] {
-        ParametrosConsulta p;
-        auto texto = [&](const char* campo) {
-            return TxtFields(QString::fromLatin1(campo))->text();
-        };
-        p.fechaDesde = texto("FechaDesde");
-        p.fechaHasta = texto("FechaHasta");
-        p.cuentaDesde = texto("CuentaDesde");
-        p.cuentaHasta = texto("CuentaHasta");
-        p.contieneCuenta = texto("ContieneCuenta");
-        p.usuario = texto("USUARIO");
-        p.tc = texto("TC");
-        p.sucursal = texto("SUCURSAL");
-        p.numero = texto("NUMERO");
-        p.letra = texto("LETRA");
-        p.unegocio = texto("UNEGOCIO");
+        const ParametrosConsulta p = parametros();
         InicializaGrids();
         AvanceVentana avance(*Picture1);
         CargaAsientos carga(*modelo_, avance);
@@ -295,6 +283,33 @@ void FrmTarquel::CmdEjecutar_Click() {
     });
     cargando_ = false;
     MSFlexGrid1->setFocus();
+}
+
+ParametrosConsulta FrmTarquel::parametros() const {
+    ParametrosConsulta p;
+    auto texto = [&](const char* campo) { return TxtFields(QString::fromLatin1(campo))->text(); };
+    p.fechaDesde = texto("FechaDesde");
+    p.fechaHasta = texto("FechaHasta");
+    p.cuentaDesde = texto("CuentaDesde");
+    p.cuentaHasta = texto("CuentaHasta");
+    p.contieneCuenta = texto("ContieneCuenta");
+    p.usuario = texto("USUARIO");
+    p.tc = texto("TC");
+    p.sucursal = texto("SUCURSAL");
+    p.numero = texto("NUMERO");
+    p.letra = texto("LETRA");
+    p.unegocio = texto("UNEGOCIO");
+    return p;
+}
+
+void FrmTarquel::CmdReemplazar_Click() {
+    if (rechazarDuranteCarga())
+        return;
+    ReemplazarCuenta(parametros(), TxtFields(QStringLiteral("CTAORIGEN"))->text(),
+                     TxtFields(QStringLiteral("CTADESTINO"))->text(), [this](const QString& texto) {
+                         Picture1->show();
+                         DibujarProgreso(*Picture1, QString(), Colores::Azul, texto);
+                     });
 }
 
 void FrmTarquel::CmdConsultar() {

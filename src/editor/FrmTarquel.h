@@ -44,6 +44,7 @@ public:
     void InicializaGrids();
     void CmdEjecutar_Click();
     void CmdConsultar();
+    void CmdReemplazar_Click();
     void ValidarCampo(QLineEdit* campo);
     void UtilVex1_click(const QString& texto);
     // The in-grid editor: opened over the current cell by a typed character
@@ -67,6 +68,7 @@ protected:
 private:
     void Form_Load();
     void crearCampos();
+    struct ParametrosConsulta parametros() const;
     bool rechazarDuranteCarga();
     void campoConFoco(QLineEdit* campo);
     void campoSinFoco(QLineEdit* campo);
