@@ -10,6 +10,7 @@
 #include "EdicionGrilla.h"
 #include "Eventos.h"
 #include "Geometria.h"
+#include "LanzadorProgramas.h"
 #include "ModeloAsientos.h"
 #include "PlanillaControl.h"
 #include "Programa.h"
@@ -132,6 +133,7 @@ FrmTarquel::FrmTarquel(QWidget* parent) : QDialog(parent), modelo_(new ModeloAsi
     TxtEdit->setFocusPolicy(Qt::ClickFocus);
     TxtEdit->installEventFilter(this);
     MSFlexGrid1->installEventFilter(this);
+    MSFlexGrid1->viewport()->installEventFilter(this);
     CmdEjecutar->setAutoDefault(false);
     CmdReemplazar->setAutoDefault(false);
     crearCampos();
@@ -399,6 +401,15 @@ bool FrmTarquel::eventFilter(QObject* objeto, QEvent* evento) {
         }
         return QDialog::eventFilter(objeto, evento);
     }
+    if (objeto == MSFlexGrid1->viewport() && evento->type() == QEvent::MouseButtonPress &&
+        static_cast<QMouseEvent*>(evento)->button() == Qt::RightButton) {
+        auto* raton = static_cast<QMouseEvent*>(evento);
+        const QModelIndex i = MSFlexGrid1->indexAt(raton->position().toPoint());
+        if (i.isValid())
+            MSFlexGrid1->setCurrentIndex(i);
+        MenuGrilla(FilaActual(), raton->globalPosition().toPoint());
+        return true;
+    }
     if (objeto == TxtEdit) {
         if (evento->type() == QEvent::FocusIn)
             CampoActual = TxtEdit;
@@ -605,4 +616,18 @@ void FrmTarquel::EditKeyCode(int codigo) {
         break;
     }
     MSFlexGrid1->scrollTo(MSFlexGrid1->currentIndex());
+}
+
+void FrmTarquel::MenuGrilla(int fila, const QPoint& posicion) {
+    // "Ver Detalle" stays hidden; a dismissal counts as "Cancelar".
+    const QList<QPair<QString, QString>> items = {
+        {QStringLiteral("Ver Asiento"), QStringLiteral("VerAsiento")},
+        {QString(), QString()},
+        {QStringLiteral("Cancelar"), QString()}};
+    const QString respuesta = dialogos().Emergente(items, posicion);
+    if (respuesta.compare(QStringLiteral("VerAsiento"), Qt::CaseInsensitive) != 0)
+        return;
+    const QString parametro = ParametroVisor(*modelo_, fila);
+    if (!parametro.isEmpty())
+        EjecutarPrograma(QStringLiteral("shell:Ferrolan"), parametro);
 }

@@ -45,6 +45,8 @@ public:
     void CmdEjecutar_Click();
     void CmdConsultar();
     void CmdReemplazar_Click();
+    // The popup of the grid at a row: "Ver Asiento" starts the entry viewer on its voucher.
+    void MenuGrilla(int fila, const QPoint& posicion);
     void ValidarCampo(QLineEdit* campo);
     void UtilVex1_click(const QString& texto);
     // The in-grid editor: opened over the current cell by a typed character

@@ -114,6 +114,16 @@ bool ModeloAsientos::EsCabecera(int fila) const {
     return fila >= 1 && fila < FilasGrid() && filas_[fila - 1] < kVacia;
 }
 
+std::optional<DatosComprobante> ModeloAsientos::ComprobanteDe(int fila) const {
+    if (fila < 1 || fila >= FilasGrid() || filas_[fila - 1] == kVacia)
+        return std::nullopt;
+    const Fila f = filas_[fila - 1];
+    const std::int32_t i = f < kVacia ? -f - 2 : lineas_[static_cast<std::size_t>(f)].comprobante;
+    const Comprobante& c = comprobantes_[static_cast<std::size_t>(i)];
+    return DatosComprobante{pool_.texto(c.tc),    pool_.texto(c.sucursal), pool_.texto(c.numero),
+                            pool_.texto(c.letra), pool_.texto(c.detalle),  pool_.texto(c.unegocio)};
+}
+
 bool ModeloAsientos::EsLinea(int fila) const {
     return linea(fila) != nullptr;
 }

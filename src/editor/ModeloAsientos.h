@@ -9,6 +9,7 @@
 #include <QAbstractTableModel>
 #include <QColor>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace Colores {
@@ -69,6 +70,8 @@ public:
     // The background of a cell as an RGB number (0 when the grid's own).
     std::uint32_t Fondo(int fila, int columna) const;
     bool EsCabecera(int fila) const;
+    // The voucher a row shows or belongs to; nullopt for the empty row.
+    std::optional<DatosComprobante> ComprobanteDe(int fila) const;
     bool EsLinea(int fila) const;
     // The editable mark: the light grey background.
     bool EsEditable(int fila, int columna) const { return Fondo(fila, columna) == Colores::Gris; }

@@ -4,6 +4,8 @@
 // access window exchange and the reconnect window. The Qt side shows real
 // windows; tests install a scripted side whose answers are queued in advance.
 #include <QList>
+#include <QPair>
+#include <QPoint>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -81,6 +83,10 @@ public:
     // The access window: filled with datos, shown modally; true when the user
     // pressed "Conectar" (datos then holds what was typed).
     virtual bool Acceso(DatosAcceso& datos) = 0;
+    // A popup menu at a screen position: items as (caption, code), an empty
+    // caption being a separator. The chosen item's code; empty when dismissed.
+    virtual QString Emergente(const QList<QPair<QString, QString>>& items,
+                              const QPoint& posicion) = 0;
     // A new reconnect window (not yet shown).
     virtual std::unique_ptr<VentanaReconexion> Reconexion() = 0;
 };

@@ -96,3 +96,9 @@ QStringList DialogosGuion::mensajes() const {
             r << p.texto;
     return r;
 }
+
+QString DialogosGuion::Emergente(const QList<QPair<QString, QString>>& items, const QPoint&) {
+    prompts.append({QStringLiteral("menu"), QString(), QString(), 0});
+    menusMostrados.append(items);
+    return emergentes.isEmpty() ? QString() : emergentes.dequeue();
+}

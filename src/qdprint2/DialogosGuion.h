@@ -24,6 +24,8 @@ public:
     // Reconnect windows: after how many progress updates the user presses
     // "Cerrar Sistema" (-1: never).
     QQueue<int> cancelarReconexionTras;
+    QQueue<QString> emergentes; // popup menus: the code chosen, empty for a dismissal
+    QList<QList<QPair<QString, QString>>> menusMostrados;
 
     QList<PromptRegistrado> prompts;
     QList<PeticionBusqueda> peticionesBusqueda;
@@ -36,6 +38,7 @@ public:
     QString Buscar(const PeticionBusqueda& peticion) override;
     QString Calendario(const QString& inicial) override;
     bool Acceso(DatosAcceso& datos) override;
+    QString Emergente(const QList<QPair<QString, QString>>& items, const QPoint& posicion) override;
     std::unique_ptr<VentanaReconexion> Reconexion() override;
 
     // Texts of the message boxes shown so far.

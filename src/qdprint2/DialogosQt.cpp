@@ -13,6 +13,7 @@
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
@@ -229,4 +230,16 @@ private:
 
 std::unique_ptr<VentanaReconexion> DialogosQt::Reconexion() {
     return std::make_unique<ReconexionQt>();
+}
+
+QString DialogosQt::Emergente(const QList<QPair<QString, QString>>& items, const QPoint& posicion) {
+    QMenu menu;
+    for (const auto& [titulo, codigo] : items) {
+        if (titulo.isEmpty())
+            menu.addSeparator();
+        else
+            menu.addAction(titulo)->setData(codigo);
+    }
+    const QAction* elegida = menu.exec(posicion);
+    return elegida != nullptr ? elegida->data().toString() : QString();
 }

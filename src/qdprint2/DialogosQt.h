@@ -11,6 +11,7 @@ public:
     QString Buscar(const PeticionBusqueda& peticion) override;
     QString Calendario(const QString& inicial) override;
     bool Acceso(DatosAcceso& datos) override;
+    QString Emergente(const QList<QPair<QString, QString>>& items, const QPoint& posicion) override;
     std::unique_ptr<VentanaReconexion> Reconexion() override;
 };
 
