@@ -149,6 +149,15 @@ FrmTarquel::FrmTarquel(QWidget* parent) : QDialog(parent), modelo_(new ModeloAsi
                     TxtEdit->hide();
                 }
                 CampoActual = TxtEdit;
+                // The ruler: a thin line under the current row.
+                const QRect celda = MSFlexGrid1->visualRect(MSFlexGrid1->currentIndex());
+                const QPoint enVentana = MSFlexGrid1->viewport()->mapTo(this, celda.bottomLeft());
+                PicRegla->setGeometry(MSFlexGrid1->x() + APixeles(50), enVentana.y(),
+                                      std::max(0, MSFlexGrid1->width() - APixeles(10)),
+                                      std::max(1, APixeles(60)));
+                PicRegla->setStyleSheet(QStringLiteral("background: navy;"));
+                PicRegla->show();
+                PicRegla->raise();
                 const ConfigEditor c = TextPropiedades(*modelo_, FilaActual(), ColumnaActual());
                 UtilVex1->FijarPropiedad(QStringLiteral("ConsultaEnabled"),
                                          !c.tag.trimmed().isEmpty());
@@ -340,6 +349,12 @@ void FrmTarquel::CmdConsultar() {
     else if (tag.compare(QStringLiteral("V_TA_UNIDADNEGOCIO"), Qt::CaseInsensitive) == 0)
         r = buscar("CODIGO", "V_TA_UNIDADNEGOCIO", QString()).trimmed();
     campo->setText(esFecha ? r : r.trimmed());
+    if (campo == TxtEdit) {
+        TxtEdit->show();
+        TxtEdit->setFocus();
+        confirmarEditor();
+        return;
+    }
     teclaEnCampo(campo, 13);
 }
 

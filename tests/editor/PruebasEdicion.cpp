@@ -163,3 +163,13 @@ TEST_F(Edicion, ApostrofosEnLaCuentaNoCambianLaSentencia) {
     EXPECT_EQ(base->base().filas(QStringLiteral("SELECT * FROM MV_ASIENTOS WHERE CUENTA='1.1.01'")),
               2);
 }
+
+TEST_F(Edicion, LaBusquedaSobreElEditorConfirmaLaCuentaElegida) {
+    ventana->IrACelda(3, Columnas::Cuenta);
+    tecla(ventana->MSFlexGrid1, Qt::Key_Return);
+    ASSERT_TRUE(ventana->TxtEdit->isVisible());
+    guion->busquedas.enqueue(QStringLiteral("4.1.01"));
+    ventana->UtilVex1_click(QStringLiteral("Consultar"));
+    EXPECT_EQ(cuentaEnLaBase(2), QStringLiteral("4.1.01"));
+    EXPECT_TRUE(ventana->PicRegla->isVisible());
+}
