@@ -99,11 +99,8 @@ void Recordset::AbrirTraducido(const QString& texto, Conexion* cn) {
 }
 
 void Recordset::avanzarFlujo() {
+    // While streaming, values are read from the query when asked.
     if (flujo_->next()) {
-        const int n = static_cast<int>(campos_.size());
-        actual_.resize(n);
-        for (int i = 0; i < n; ++i)
-            actual_[i] = flujo_->value(i);
         eof_ = false;
     } else {
         actual_.clear();
@@ -116,9 +113,13 @@ void Recordset::LeerResto() {
     if (!abierto_ || enMemoria_)
         return;
     // The current row (when streaming started) comes first.
-    const bool habiaFila = flujo_.has_value() && !actual_.isEmpty() && !eof_;
-    if (habiaFila)
-        filas_.push_back(actual_);
+    const bool habiaFila = flujo_.has_value() && !eof_;
+    if (habiaFila) {
+        QList<QVariant> fila(campos_.size());
+        for (int i = 0; i < fila.size(); ++i)
+            fila[i] = flujo_->value(i);
+        filas_.push_back(std::move(fila));
+    }
     const long base = habiaFila ? 0 : static_cast<long>(filas_.size());
     if (flujo_) {
         const int n = static_cast<int>(campos_.size());
@@ -211,10 +212,12 @@ int Recordset::Indice(const QString& campo) const {
 
 QVariant Recordset::Valor(int indice) const {
     exigirFila();
-    if (indice < 0 || indice >= actual_.size())
+    if (indice < 0 || indice >= campos_.size())
         throw ErrorVB(CodigosError::CampoInexistente,
                       QStringLiteral("No se encontró el elemento en la colección."),
                       QStringLiteral("ADODB.Fields"));
+    if (!enMemoria_ && flujo_)
+        return flujo_->value(indice);
     return actual_[indice];
 }
 

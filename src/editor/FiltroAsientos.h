@@ -23,5 +23,5 @@ struct ParametrosConsulta {
 QString ArmarFiltro(const ParametrosConsulta& p, MotorBD motor);
 // The entry query for a filter.
 QString ConsultaAsientos(const QString& filtro);
-// The count of the rows the entry query returns, for the progress bar.
+// About the count of the rows the entry query returns, for the progress bar.
 QString ConteoAsientos(const QString& filtro);

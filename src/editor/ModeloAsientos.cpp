@@ -28,6 +28,7 @@ void ModeloAsientos::Inicializar(bool conCuentaPrincipal) {
     lineas_.clear();
     libros_.clear();
     pool_.limpiar();
+    uCuenta_ = uDescripcion_ = uPeriodo_ = uMes_ = uSecuencia_ = uTipoReg_ = uAsiento_ = {};
     cambios_.clear();
     endResetModel();
 }
@@ -62,13 +63,13 @@ int ModeloAsientos::AgregarCabecera(const DatosComprobante& c) {
 int ModeloAsientos::AgregarLinea(int numeroLinea, const DatosLinea& d) {
     Linea l{};
     l.comprobante = static_cast<std::int32_t>(comprobantes_.size()) - 1;
-    l.cuenta = pool_.indice(d.cuenta);
-    l.descripcion = pool_.indice(d.descripcion);
-    l.periodo = pool_.indice(d.periodo);
-    l.mes = pool_.indice(d.mesOperativo);
-    l.secuencia = pool_.indice(d.secuencia);
-    l.tipoReg = pool_.indice(d.tipoReg);
-    l.asiento = pool_.indice(d.numeroAsiento);
+    l.cuenta = pool_.indice(d.cuenta, uCuenta_);
+    l.descripcion = pool_.indice(d.descripcion, uDescripcion_);
+    l.periodo = pool_.indice(d.periodo, uPeriodo_);
+    l.mes = pool_.indice(d.mesOperativo, uMes_);
+    l.secuencia = pool_.indice(d.secuencia, uSecuencia_);
+    l.tipoReg = pool_.indice(d.tipoReg, uTipoReg_);
+    l.asiento = pool_.indice(d.numeroAsiento, uAsiento_);
     l.numero = static_cast<std::int16_t>(numeroLinea);
     const QString dh = d.debeHaber.trimmed().toUpper();
     l.debeHaber = dh == QLatin1String("D") ? 'D' : dh == QLatin1String("H") ? 'H' : 0;

@@ -135,5 +135,7 @@ private:
     std::vector<Linea> lineas_;
     std::vector<Libro> libros_;
     PoolTextos pool_;
+    // The last text of each field of the lines added.
+    PoolTextos::Ultimo uCuenta_, uDescripcion_, uPeriodo_, uMes_, uSecuencia_, uTipoReg_, uAsiento_;
     QHash<quint64, QString> cambios_;
 };

@@ -17,6 +17,19 @@ public:
         indices_.insert(texto, i);
         return i;
     }
+    // The same, remembering the last text of a field: consecutive rows that
+    // repeat it cost a comparison instead of a lookup.
+    struct Ultimo {
+        QString texto;
+        std::int32_t indice = -1;
+    };
+    std::int32_t indice(const QString& texto, Ultimo& ultimo) {
+        if (ultimo.indice < 0 || ultimo.texto != texto) {
+            ultimo.texto = texto;
+            ultimo.indice = indice(texto);
+        }
+        return ultimo.indice;
+    }
     const QString& texto(std::int32_t i) const {
         static const QString vacio;
         return i < 0 ? vacio : textos_[static_cast<std::size_t>(i)];

@@ -24,7 +24,21 @@ public:
 
     // Runs one step under the contract. Returns false when the routine must
     // leave (the caller returns at once); true when it goes on.
-    bool paso(const std::function<void()>& accion);
+    template <class Accion> bool paso(Accion&& accion) {
+        if (salio_)
+            return false;
+        for (;;) {
+            try {
+                accion();
+                return true;
+            } catch (const ErrorVB& e) {
+                const int r = tratar(e);
+                if (r == Respuestas::Reintentar)
+                    continue;
+                return r == Respuestas::Ignorar;
+            }
+        }
+    }
 
     // True once an answer asked the routine to leave.
     bool salio() const { return salio_; }
@@ -32,6 +46,10 @@ public:
     const ErrorVB& ultimoError() const { return ultimo_; }
 
 private:
+    // Hands the error to the treatment; marks the routine as left unless the
+    // answer repeats or ignores the step.
+    int tratar(const ErrorVB& e);
+
     Tratamiento tratar_;
     bool salio_ = false;
     ErrorVB ultimo_;

@@ -1,0 +1,395 @@
+// bench_carga N: the entry grid load measured against the raw entry query on a
+// demo database of N lines. For the plain load, the load with "contains
+// account" and the load with the principal-account data, it prints the
+// seconds of the raw query (the same SELECT stepped through SQLite directly,
+// every column read as text) and of the load into the grid model, their
+// ratio, lines per second, the peak memory per line beyond the raw query's,
+// the model's own bytes per line and the statements sent per line. The last
+// line printed is "ratio_carga_simple <load / raw>" for the plain load.
+//
+// The databases are kept in $TARQUEL_BENCH_DATOS/N (by default bench-datos/N
+// next to the executable's folder) and generated only when missing.
+#include "CargaAsientos.h"
+#include "Contadores.h"
+#include "DB_Dll.h"
+#include "DialogosGuion.h"
+#include "FiltroAsientos.h"
+#include "GeneradorDemo.h"
+#include "ModeloAsientos.h"
+#include "TraduccionSqlite.h"
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <malloc.h>
+#include <memory>
+#include <sqlite3.h>
+#include <string>
+
+namespace {
+
+// The account of the "contains account" load: VAT on sales, present in every
+// sales invoice, debit and credit note.
+const QString kCuentaContenida = QStringLiteral("2.1.03.001");
+
+// Targets, stated for one million lines.
+constexpr double kObjetivoRatioSimple = 1.5;
+constexpr double kObjetivoBytesPorLinea = 300;
+constexpr double kObjetivoFrenteASimple = 2.0;
+
+// The progress sign of the load, silent: it never asks to cancel.
+class AvanceMudo : public AvanceCarga {
+public:
+    void Iniciar(const QString&) override {}
+    bool Mostrar(const QString&, const QString&, const QString&) override { return false; }
+    void Cerrar() override {}
+    void Porcentaje(int) override {}
+    void LimpiarPorcentaje() override {}
+};
+
+double Ahora() {
+    using namespace std::chrono;
+    return duration<double>(steady_clock::now().time_since_epoch()).count();
+}
+
+// Resident and peak resident memory of the process, in bytes.
+struct Memoria {
+    long long rss = 0;
+    long long pico = 0;
+};
+
+Memoria LeerMemoria() {
+    Memoria m;
+    std::FILE* f = std::fopen("/proc/self/status", "r");
+    if (!f)
+        return m;
+    char linea[256];
+    while (std::fgets(linea, sizeof linea, f)) {
+        long long kb = 0;
+        if (std::sscanf(linea, "VmRSS: %lld kB", &kb) == 1)
+            m.rss = kb * 1024;
+        else if (std::sscanf(linea, "VmHWM: %lld kB", &kb) == 1)
+            m.pico = kb * 1024;
+    }
+    std::fclose(f);
+    return m;
+}
+
+// Gives freed memory back to the system and starts the peak over from the
+// current resident size, so that each measurement sees only its own growth.
+Memoria EmpezarMedidaMemoria() {
+    malloc_trim(0);
+    if (std::FILE* f = std::fopen("/proc/self/clear_refs", "w")) {
+        std::fputs("5", f);
+        std::fclose(f);
+    }
+    return LeerMemoria();
+}
+
+long long CrecimientoPico(const Memoria& antes) {
+    const Memoria despues = LeerMemoria();
+    return std::max(0LL, despues.pico - antes.rss);
+}
+
+struct MedidaCruda {
+    double segundos = 0;
+    long filas = 0;
+    long long bytesTexto = 0;
+    long long crecimiento = 0; // peak resident growth
+    bool ok = false;
+};
+
+// The entry SELECT through the SQLite C API on its own connection: every
+// column of every row read as text.
+MedidaCruda ConsultaCruda(const QString& archivo, const QString& sql) {
+    MedidaCruda m;
+    const Memoria antes = EmpezarMedidaMemoria();
+    sqlite3* db = nullptr;
+    if (sqlite3_open_v2(archivo.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr) !=
+        SQLITE_OK) {
+        std::fprintf(stderr, "no se abre %s: %s\n", qPrintable(archivo), sqlite3_errmsg(db));
+        sqlite3_close(db);
+        return m;
+    }
+    const QByteArray texto = sql.toUtf8();
+    const double t0 = Ahora();
+    sqlite3_stmt* st = nullptr;
+    if (sqlite3_prepare_v2(db, texto.constData(), static_cast<int>(texto.size()), &st, nullptr) !=
+        SQLITE_OK) {
+        std::fprintf(stderr, "consulta cruda: %s\n", sqlite3_errmsg(db));
+        sqlite3_close(db);
+        return m;
+    }
+    const int columnas = sqlite3_column_count(st);
+    int rc;
+    while ((rc = sqlite3_step(st)) == SQLITE_ROW) {
+        for (int i = 0; i < columnas; ++i) {
+            const unsigned char* v = sqlite3_column_text(st, i);
+            if (v)
+                m.bytesTexto += sqlite3_column_bytes(st, i);
+        }
+        ++m.filas;
+    }
+    m.ok = rc == SQLITE_DONE;
+    if (!m.ok)
+        std::fprintf(stderr, "consulta cruda: %s\n", sqlite3_errmsg(db));
+    sqlite3_finalize(st);
+    m.segundos = Ahora() - t0;
+    m.crecimiento = CrecimientoPico(antes);
+    sqlite3_close(db);
+    return m;
+}
+
+// The plan SQLite chooses for a statement, one step a line.
+QStringList PlanDeConsulta(const QString& archivo, const QString& sql) {
+    QStringList plan;
+    sqlite3* db = nullptr;
+    if (sqlite3_open_v2(archivo.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr) ==
+        SQLITE_OK) {
+        const QByteArray texto = (QStringLiteral("EXPLAIN QUERY PLAN ") + sql).toUtf8();
+        sqlite3_stmt* st = nullptr;
+        if (sqlite3_prepare_v2(db, texto.constData(), -1, &st, nullptr) == SQLITE_OK) {
+            while (sqlite3_step(st) == SQLITE_ROW)
+                plan << QString::fromUtf8(
+                    reinterpret_cast<const char*>(sqlite3_column_text(st, 3)));
+            sqlite3_finalize(st);
+        }
+    }
+    sqlite3_close(db);
+    return plan;
+}
+
+// A single count through the SQLite C API.
+long Contar(const QString& archivo, const QString& sql) {
+    long n = -1;
+    sqlite3* db = nullptr;
+    if (sqlite3_open_v2(archivo.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr) ==
+        SQLITE_OK) {
+        sqlite3_stmt* st = nullptr;
+        if (sqlite3_prepare_v2(db, sql.toUtf8().constData(), -1, &st, nullptr) == SQLITE_OK) {
+            if (sqlite3_step(st) == SQLITE_ROW)
+                n = static_cast<long>(sqlite3_column_int64(st, 0));
+            sqlite3_finalize(st);
+        }
+    }
+    sqlite3_close(db);
+    return n;
+}
+
+struct MedidaCarga {
+    double segundos = 0;
+    long lineas = 0;
+    long comprobantes = 0;
+    long long crecimiento = 0; // peak resident growth
+    long long retenido = 0;    // resident growth still held with the model alive
+    std::size_t bytesModelo = 0;
+    long sentencias = 0;
+    long recordsets = 0;
+    bool completa = false;
+};
+
+// One load into a new grid model, headless.
+MedidaCarga Cargar(const ParametrosConsulta& p, bool conCuentaPrincipal) {
+    MedidaCarga m;
+    const Memoria antes = EmpezarMedidaMemoria();
+    const long sentencias0 = contadores().sentencias;
+    const long recordsets0 = contadores().recordsets;
+    {
+        auto modelo = std::make_unique<ModeloAsientos>();
+        AvanceMudo avance;
+        CargaAsientos carga(*modelo, avance);
+        const double t0 = Ahora();
+        const ResultadoCarga r =
+            carga.CargarAsientos(p, [conCuentaPrincipal] { return conCuentaPrincipal; });
+        m.segundos = Ahora() - t0;
+        m.crecimiento = CrecimientoPico(antes);
+        malloc_trim(0);
+        m.retenido = LeerMemoria().rss - antes.rss;
+        m.completa = r.completa;
+        m.lineas = r.lineas;
+        m.bytesModelo = modelo->BytesUsados();
+        for (int fila = 1; fila < modelo->FilasGrid(); ++fila)
+            if (modelo->EsCabecera(fila))
+                ++m.comprobantes;
+    }
+    m.sentencias = contadores().sentencias - sentencias0;
+    m.recordsets = contadores().recordsets - recordsets0;
+    malloc_trim(0);
+    return m;
+}
+
+// The best time of `veces` runs; the memory figures are the largest seen.
+template <typename M, typename F> M MejorDe(int veces, F&& medir) {
+    M mejor = medir();
+    for (int i = 1; i < veces; ++i) {
+        M otra = medir();
+        const long long crecimiento = std::max(mejor.crecimiento, otra.crecimiento);
+        if (otra.segundos < mejor.segundos)
+            mejor = otra;
+        mejor.crecimiento = crecimiento;
+        if constexpr (requires { mejor.retenido; })
+            mejor.retenido = std::max(mejor.retenido, otra.retenido);
+    }
+    return mejor;
+}
+
+// The folder of the demo databases of n lines, generated when missing. A
+// marker file written after a complete generation tells a usable folder.
+QString PrepararDatos(int n, bool* generada) {
+    QString raiz = qEnvironmentVariable("TARQUEL_BENCH_DATOS");
+    if (raiz.isEmpty())
+        raiz = QCoreApplication::applicationDirPath() + QStringLiteral("/../bench-datos");
+    const QString carpeta = QDir::cleanPath(QDir(raiz).absoluteFilePath(QString::number(n)));
+    const QString marca = carpeta + QStringLiteral("/completa");
+    *generada = false;
+    if (QFileInfo::exists(marca) && QFileInfo::exists(carpeta + QStringLiteral("/DEMO.db")) &&
+        QFileInfo::exists(carpeta + QStringLiteral("/QD_ESTADISTICAS.db")))
+        return carpeta;
+    QFile::remove(marca);
+    if (!QDir().mkpath(carpeta)) {
+        std::fprintf(stderr, "no se crea la carpeta %s\n", qPrintable(carpeta));
+        return {};
+    }
+    std::printf("generando %d lineas en %s...\n", n, qPrintable(carpeta));
+    std::fflush(stdout);
+    const double t0 = Ahora();
+    QString error;
+    if (!GenerarDemo(carpeta, QStringLiteral("DEMO"), n, &error)) {
+        std::fprintf(stderr, "no se genera la base: %s\n", qPrintable(error));
+        return {};
+    }
+    QFile f(marca);
+    if (f.open(QIODevice::WriteOnly))
+        f.write(QByteArray::number(n) + '\n');
+    std::printf("generada en %.1f s\n", Ahora() - t0);
+    *generada = true;
+    return carpeta;
+}
+
+QString Marca(bool cumple) {
+    return cumple ? QStringLiteral("ok") : QStringLiteral("NO");
+}
+
+double PorLinea(double valor, long lineas) {
+    return lineas > 0 ? valor / static_cast<double>(lineas) : 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    EstablecerDialogos(std::make_shared<DialogosGuion>());
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+
+    const int n = argc > 1 ? std::atoi(argv[1]) : 100000;
+    if (n < 2) {
+        std::fprintf(stderr, "uso: bench_carga N   (N lineas, al menos 2)\n");
+        return 2;
+    }
+    // Small sizes are noisy: the best of two runs.
+    const int veces = n <= 200000 ? 2 : 1;
+
+    bool generada = false;
+    const QString carpeta = PrepararDatos(n, &generada);
+    if (carpeta.isEmpty())
+        return 1;
+    const QString archivo = carpeta + QStringLiteral("/DEMO.db");
+
+    gDB().gServidor = carpeta;
+    gDB().gDBName = gDB().gUsuario = gDB().gUserPassWord = QStringLiteral("DEMO");
+    gDB().OpenServerADODB(false, 3, QString(), false, false);
+    gDB().gEsAdmin = true;
+    if (!gDB().gOpenFlag) {
+        std::fprintf(stderr, "no se conecta a %s\n", qPrintable(archivo));
+        return 1;
+    }
+
+    // The whole fiscal year, as the program's default dates.
+    ParametrosConsulta simple;
+    simple.fechaDesde = QStringLiteral("01/01/2024");
+    simple.fechaHasta = QStringLiteral("31/12/2024");
+    ParametrosConsulta contiene = simple;
+    contiene.contieneCuenta = kCuentaContenida;
+
+    const QString sql =
+        TraduccionSqlite::Traducir(ConsultaAsientos(ArmarFiltro(simple, MotorBD::Sqlite)));
+
+    std::printf("bench_carga: %d lineas, base %s%s, %d corrida(s) por medida\n", n,
+                qPrintable(archivo), generada ? " (recien generada)" : " (reutilizada)", veces);
+    std::printf("consulta: %s\n", qPrintable(sql));
+    for (const QString& paso : PlanDeConsulta(archivo, sql))
+        std::printf("plan: %s\n", qPrintable(paso));
+    const long comprobantesConCuenta =
+        Contar(archivo,
+               QStringLiteral("SELECT COUNT(*) FROM (SELECT DISTINCT TC, SUCURSAL, NUMERO, LETRA, "
+                              "FECHA, [NUMERO ASIENTO] FROM MV_ASIENTOS WHERE CUENTA = '") +
+                   kCuentaContenida + QStringLiteral("')"));
+    std::fflush(stdout);
+
+    // Once unmeasured, so that every measurement finds the file in the page cache.
+    const MedidaCruda calentamiento = ConsultaCruda(archivo, sql);
+    if (!calentamiento.ok)
+        return 1;
+    const MedidaCruda cruda =
+        MejorDe<MedidaCruda>(veces, [&] { return ConsultaCruda(archivo, sql); });
+
+    struct Caso {
+        const char* nombre;
+        MedidaCarga m;
+    };
+    Caso casos[] = {
+        {"simple", MejorDe<MedidaCarga>(veces, [&] { return Cargar(simple, false); })},
+        {"contiene_cuenta", MejorDe<MedidaCarga>(veces, [&] { return Cargar(contiene, false); })},
+        {"cuenta_principal", MejorDe<MedidaCarga>(veces, [&] { return Cargar(simple, true); })},
+    };
+    const MedidaCarga& base = casos[0].m;
+
+    std::printf("\n%-17s %9s %9s %12s %12s %10s %13s %10s %9s %11s\n", "medida", "segundos",
+                "/crudo", "/simple", "lineas/s", "lineas", "comprobantes", "B/l extra",
+                "modelo B/l", "sent/l");
+    std::printf("%-17s %9.3f %9s %12s %12.0f %10ld %13s %10.1f %9s %11s\n", "consulta_cruda",
+                cruda.segundos, "1.00", "",
+                PorLinea(cruda.filas, 1) / std::max(1e-9, cruda.segundos), cruda.filas, "",
+                PorLinea(static_cast<double>(cruda.crecimiento), cruda.filas), "", "");
+    for (const Caso& c : casos) {
+        const MedidaCarga& m = c.m;
+        const double ratio = m.segundos / std::max(1e-9, cruda.segundos);
+        const double frenteASimple = m.segundos / std::max(1e-9, base.segundos);
+        const double extra =
+            PorLinea(static_cast<double>(m.crecimiento - cruda.crecimiento), m.lineas);
+        const bool esSimple = &m == &base;
+        const QString colRatio =
+            QString::asprintf("%.2f", ratio) +
+            (esSimple ? QStringLiteral(" ") + Marca(ratio <= kObjetivoRatioSimple) : QString());
+        const QString colSimple = esSimple ? QStringLiteral("1.00")
+                                           : QString::asprintf("%.2f ", frenteASimple) +
+                                                 Marca(frenteASimple <= kObjetivoFrenteASimple);
+        std::printf("%-17s %9.3f %9s %12s %12.0f %10ld %13ld %7.1f %-2s %9.1f %11.3g%s\n", c.nombre,
+                    m.segundos, qPrintable(colRatio), qPrintable(colSimple),
+                    PorLinea(m.lineas, 1) / std::max(1e-9, m.segundos), m.lineas, m.comprobantes,
+                    extra, qPrintable(Marca(extra <= kObjetivoBytesPorLinea)),
+                    PorLinea(static_cast<double>(m.bytesModelo), m.lineas),
+                    PorLinea(m.sentencias, m.lineas), m.completa ? "" : "  (incompleta)");
+    }
+    std::printf("\nobjetivos (a 1.000.000 lineas): simple/crudo <= %.1f; B/l extra <= %.0f; "
+                "contiene_cuenta y cuenta_principal <= %.1f x simple\n",
+                kObjetivoRatioSimple, kObjetivoBytesPorLinea, kObjetivoFrenteASimple);
+    std::printf("crudo: %lld bytes de texto leidos, pico de memoria +%.1f MB\n", cruda.bytesTexto,
+                cruda.crecimiento / 1048576.0);
+    for (const Caso& c : casos)
+        std::printf("%s: pico de memoria +%.1f MB, retenido con el modelo +%.1f MB "
+                    "(BytesUsados %.1f MB), %ld sentencias, %ld recordsets\n",
+                    c.nombre, c.m.crecimiento / 1048576.0, c.m.retenido / 1048576.0,
+                    c.m.bytesModelo / 1048576.0, c.m.sentencias, c.m.recordsets);
+    std::printf("contiene_cuenta %s: %ld comprobantes con la cuenta, %ld de %ld lineas cargadas\n",
+                qPrintable(kCuentaContenida), comprobantesConCuenta, casos[1].m.lineas,
+                base.lineas);
+    if (base.lineas != cruda.filas)
+        std::printf("aviso: la carga simple cargo %ld lineas y la consulta devolvio %ld filas\n",
+                    base.lineas, cruda.filas);
+    std::printf("ratio_carga_simple %.2f\n", base.segundos / std::max(1e-9, cruda.segundos));
+    return 0;
+}
