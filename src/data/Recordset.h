@@ -88,7 +88,7 @@ private:
     QString tabla_;
     QStringList campos_;
     QHash<QString, int> indices_;
-    // Streaming: the live query and its current row.
+    // Streaming: the live query, whose current row is read when asked.
     std::optional<QSqlQuery> flujo_;
     // Buffered rows and the position in them.
     std::vector<QList<QVariant>> filas_;
@@ -97,7 +97,7 @@ private:
     bool enMemoria_ = false;
     bool eof_ = true;
     bool bof_ = true;
-    QList<QVariant> actual_;
+    QList<QVariant> actual_; // the current row of a set read into memory
     // Pending change.
     Modo modo_ = Modo::Ninguno;
     QList<QVariant> original_;
