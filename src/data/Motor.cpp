@@ -1,5 +1,6 @@
 #include "Motor.h"
 #include "ErrorVB.h"
+#include "FlujoQt.h"
 #include "MotorOracle.h"
 #include "MotorSqlServer.h"
 #include "MotorSqlite.h"
@@ -15,6 +16,10 @@ QStringList Motor::columnas(QSqlDatabase& db, const QString& tabla) const {
     for (int i = 0; i < rec.count(); ++i)
         r << rec.fieldName(i);
     return r;
+}
+
+std::unique_ptr<FlujoFilas> Motor::flujo(const QSqlDatabase& db) const {
+    return std::make_unique<FlujoQt>(db);
 }
 
 std::unique_ptr<Motor> Motor::Para(const CadenaConexion& cadena) {

@@ -5,6 +5,7 @@
 // how the schema is read.
 #include "CadenaConexion.h"
 #include "ErrorProveedor.h"
+#include "FlujoFilas.h"
 #include "UtilGeneral.h"
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -27,6 +28,8 @@ public:
     virtual QString traducir(const QString& sql) const { return sql; }
     // The single statements of a batch, in order.
     virtual QStringList dividirLote(const QString& sql) const { return {sql}; }
+    // A reader of the rows of one statement on db.
+    virtual std::unique_ptr<FlujoFilas> flujo(const QSqlDatabase& db) const;
     // True when the connection allows one active result at a time, so a
     // result still being read must be fetched whole before another statement.
     virtual bool unResultadoActivo() const { return false; }

@@ -1,9 +1,12 @@
 #include "MotorSqlite.h"
 #include "ErrorVB.h"
+#include "FlujoQt.h"
+#include "FlujoSqlite.h"
 #include "TraduccionSqlite.h"
 #include <QDir>
 #include <QFileInfo>
 #include <QSqlQuery>
+#include <sqlite3.h>
 
 bool MotorSqlite::EsCarpetaLocal(const QString& servidor) {
     const QString s = servidor.trimmed();
@@ -63,6 +66,19 @@ void MotorSqlite::alAbrir(QSqlDatabase& db) {
     q.exec(QStringLiteral("PRAGMA foreign_keys=ON"));
     // LIKE compares without regard to letter case, as SQL Server's collation does.
     q.exec(QStringLiteral("PRAGMA case_sensitive_like=OFF"));
+    // Qt's driver may carry a SQLite of its own: its handle is only used here
+    // when both report the same library.
+    directo_ = false;
+    if (FlujoSqlite::Handle(db) != nullptr && q.exec(QStringLiteral("select sqlite_version()")) &&
+        q.next())
+        directo_ = q.value(0).toString() == QLatin1String(sqlite3_libversion());
+}
+
+std::unique_ptr<FlujoFilas> MotorSqlite::flujo(const QSqlDatabase& db) const {
+    if (directo_)
+        if (sqlite3* h = FlujoSqlite::Handle(db))
+            return std::make_unique<FlujoSqlite>(h);
+    return std::make_unique<FlujoQt>(db);
 }
 
 QString MotorSqlite::traducir(const QString& sql) const {

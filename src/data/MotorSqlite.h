@@ -13,6 +13,9 @@ public:
                                              int segundosConexion) override;
     void alAbrir(QSqlDatabase& db) override;
     QString traducir(const QString& sql) const override;
+    // Rows are read with SQLite's own interface when Qt's driver runs on the
+    // same SQLite library this program links; through Qt's driver otherwise.
+    std::unique_ptr<FlujoFilas> flujo(const QSqlDatabase& db) const override;
     QStringList dividirLote(const QString& sql) const override;
     ErrorProveedor mapearError(const QSqlError& error) const override;
     bool cambiarBase(QSqlDatabase& db, const QString& base, QString& nombreConexion) override;
@@ -25,4 +28,5 @@ public:
 
 private:
     QString carpeta_;
+    bool directo_ = false;
 };

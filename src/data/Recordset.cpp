@@ -2,10 +2,10 @@
 #include "Conexion.h"
 #include "Contadores.h"
 #include "ErrorVB.h"
+#include "UtilGeneral.h"
 #include <QRegularExpression>
 #include <QSqlError>
-#include <QSqlField>
-#include <QSqlRecord>
+#include <QSqlQuery>
 
 namespace {
 constexpr long FilaBorrada = -2147217885;      // 0x80040E23
@@ -36,12 +36,11 @@ void Recordset::exigirFila() const {
                       QStringLiteral("ADODB.Recordset"));
 }
 
-void Recordset::tomarCampos(const QSqlRecord& rec) {
-    campos_.clear();
+void Recordset::tomarCampos(const QStringList& campos) {
+    campos_ = campos;
     indices_.clear();
-    for (int i = 0; i < rec.count(); ++i) {
-        campos_ << rec.fieldName(i);
-        const QString clave = rec.fieldName(i).toLower();
+    for (int i = 0; i < campos_.size(); ++i) {
+        const QString clave = campos_[i].toLower();
         if (!indices_.contains(clave))
             indices_.insert(clave, i);
     }
@@ -73,19 +72,18 @@ void Recordset::AbrirTraducido(const QString& texto, Conexion* cn) {
     const auto m = deTabla.match(texto);
     tabla_ = m.hasMatch() ? m.captured(1) : QString();
 
-    QSqlQuery q(cn->db());
-    q.setForwardOnly(true);
+    std::unique_ptr<FlujoFilas> flujo = cn->motorActivo()->flujo(cn->db());
     ++contadores().sentencias;
     ++contadores().recordsets;
-    if (!q.exec(texto))
-        cn->fallar(q.lastError());
-    tomarCampos(q.record());
+    if (!flujo->ejecutar(texto))
+        cn->fallar(flujo->error());
+    tomarCampos(flujo->campos());
     abierto_ = true;
     filas_.clear();
     borradas_.clear();
     pos_ = 0;
     modo_ = Modo::Ninguno;
-    flujo_.emplace(std::move(q));
+    flujo_ = std::move(flujo);
     cn->registrar(this);
     const bool todoAlAbrir =
         LockType != Bloqueos::SoloLectura ||
@@ -99,13 +97,20 @@ void Recordset::AbrirTraducido(const QString& texto, Conexion* cn) {
 }
 
 void Recordset::avanzarFlujo() {
-    // While streaming, values are read from the query when asked.
-    if (flujo_->next()) {
+    // While streaming, values are read from the statement when asked.
+    if (flujo_->siguiente()) {
         eof_ = false;
-    } else {
-        actual_.clear();
-        eof_ = true;
-        flujo_.reset();
+        return;
+    }
+    const QSqlError error = flujo_->error();
+    actual_.clear();
+    eof_ = true;
+    flujo_.reset();
+    if (error.isValid()) {
+        // A row that could not be read is a failure, never the end of the data.
+        Conexion* cn = cn_;
+        Close();
+        cn->fallar(error);
     }
 }
 
@@ -113,23 +118,27 @@ void Recordset::LeerResto() {
     if (!abierto_ || enMemoria_)
         return;
     // The current row (when streaming started) comes first.
-    const bool habiaFila = flujo_.has_value() && !eof_;
-    if (habiaFila) {
-        QList<QVariant> fila(campos_.size());
-        for (int i = 0; i < fila.size(); ++i)
-            fila[i] = flujo_->value(i);
+    const bool habiaFila = flujo_ && !eof_;
+    const int n = static_cast<int>(campos_.size());
+    auto tomarFila = [&] {
+        QList<QVariant> fila(n);
+        for (int i = 0; i < n; ++i)
+            fila[i] = flujo_->valor(i);
         filas_.push_back(std::move(fila));
-    }
+    };
+    if (habiaFila)
+        tomarFila();
     const long base = habiaFila ? 0 : static_cast<long>(filas_.size());
     if (flujo_) {
-        const int n = static_cast<int>(campos_.size());
-        while (flujo_->next()) {
-            QList<QVariant> fila(n);
-            for (int i = 0; i < n; ++i)
-                fila[i] = flujo_->value(i);
-            filas_.push_back(std::move(fila));
-        }
+        while (flujo_->siguiente())
+            tomarFila();
+        const QSqlError error = flujo_->error();
         flujo_.reset();
+        if (error.isValid()) {
+            Conexion* cn = cn_;
+            Close();
+            cn->fallar(error);
+        }
     }
     borradas_.assign(filas_.size(), false);
     enMemoria_ = true;
@@ -210,15 +219,26 @@ int Recordset::Indice(const QString& campo) const {
     return indices_.value(campo.toLower(), -1);
 }
 
-QVariant Recordset::Valor(int indice) const {
+void Recordset::exigirIndice(int indice) const {
     exigirFila();
     if (indice < 0 || indice >= campos_.size())
         throw ErrorVB(CodigosError::CampoInexistente,
                       QStringLiteral("No se encontró el elemento en la colección."),
                       QStringLiteral("ADODB.Fields"));
+}
+
+QVariant Recordset::Valor(int indice) const {
+    exigirIndice(indice);
     if (!enMemoria_ && flujo_)
-        return flujo_->value(indice);
+        return flujo_->valor(indice);
     return actual_[indice];
+}
+
+QString Recordset::Texto(int indice) const {
+    exigirIndice(indice);
+    if (!enMemoria_ && flujo_)
+        return flujo_->texto(indice);
+    return UtilGeneral::ValorTexto(actual_[indice]);
 }
 
 QVariant Recordset::Valor(const QString& campo) const {

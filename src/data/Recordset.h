@@ -9,11 +9,11 @@
 // result per connection, or when the set is opened for update: then every row
 // is read before the caller gets the first one. A result still being read is
 // also fetched whole as soon as another statement needs the connection.
+#include "FlujoFilas.h"
 #include <QHash>
-#include <QSqlQuery>
 #include <QStringList>
 #include <QVariant>
-#include <optional>
+#include <memory>
 #include <vector>
 
 class Conexion;
@@ -57,6 +57,8 @@ public:
     // The position of a field, -1 when absent; and a value by position.
     int Indice(const QString& campo) const;
     QVariant Valor(int indice) const;
+    // A value by position as text (UtilGeneral::ValorTexto of Valor).
+    QString Texto(int indice) const;
     QStringList Campos() const { return campos_; }
 
     // Updates (sets opened with a lock type other than read-only).
@@ -76,7 +78,8 @@ private:
     enum class Modo { Ninguno, Agregando, Editando };
     void exigirAbierto() const;
     void exigirFila() const;
-    void tomarCampos(const QSqlRecord& rec);
+    void tomarCampos(const QStringList& campos);
+    void exigirIndice(int indice) const;
     void avanzarFlujo();
     QString sqlActualizacion(const QStringList& columnas, bool insertar) const;
     void ejecutarCambio(const QString& sql, const QList<QVariant>& valores, bool exigirFila);
@@ -88,8 +91,8 @@ private:
     QString tabla_;
     QStringList campos_;
     QHash<QString, int> indices_;
-    // Streaming: the live query, whose current row is read when asked.
-    std::optional<QSqlQuery> flujo_;
+    // Streaming: the live statement, whose current row is read when asked.
+    std::unique_ptr<FlujoFilas> flujo_;
     // Buffered rows and the position in them.
     std::vector<QList<QVariant>> filas_;
     std::vector<bool> borradas_;

@@ -44,10 +44,6 @@ struct Campos {
           total(rs.Indice(QStringLiteral("Total"))) {}
 };
 
-QString texto(const Recordset& rs, int i) {
-    return UtilGeneral::ValorTexto(rs.Valor(i));
-}
-
 // The vouchers (type, branch, number, letter, date, entry) that hold the
 // account: one query for the whole load instead of one per voucher.
 QSet<QString> comprobantesConCuenta(const QString& cuenta) {
@@ -61,8 +57,8 @@ QSet<QString> comprobantesConCuenta(const QString& cuenta) {
     gDB().AbrirRecordset(sql, rs, nullptr, Cursores::SoloAdelante, Bloqueos::SoloLectura, -1, true);
     if (rs.State() == 1)
         for (; !rs.Eof(); rs.MoveNext())
-            r.insert(QStringList{texto(rs, 0), texto(rs, 1), texto(rs, 2), texto(rs, 3),
-                                 texto(rs, 4), texto(rs, 5)}
+            r.insert(QStringList{rs.Texto(0), rs.Texto(1), rs.Texto(2), rs.Texto(3), rs.Texto(4),
+                                 rs.Texto(5)}
                          .join(kSep)
                          .toUpper());
     gDB().CierraRecordset(&rs);
@@ -125,10 +121,10 @@ ResultadoCarga CargaAsientos::CargarAsientos(const ParametrosConsulta& parametro
         reloj.start();
         qint64 ultimaVez = -intervaloMs;
         while (!rs.Eof()) {
-            const QString tc = texto(rs, c.tc);
-            const QString sucursal = texto(rs, c.sucursal);
-            const QString numero = texto(rs, c.numero);
-            const QString letra = texto(rs, c.letra);
+            const QString tc = rs.Texto(c.tc);
+            const QString sucursal = rs.Texto(c.sucursal);
+            const QString numero = rs.Texto(c.numero);
+            const QString letra = rs.Texto(c.letra);
             const QString numeroCompleto = sucursal + numero + letra;
             bool cancelar = false;
             const bool seguir = contrato.paso([&] {
@@ -137,12 +133,12 @@ ResultadoCarga CargaAsientos::CargarAsientos(const ParametrosConsulta& parametro
                     saltar = false;
                     if (!contiene.isEmpty())
                         saltar = !conCuenta.contains(QStringList{
-                            tc, sucursal, numero, letra, texto(rs, c.fecha), texto(rs, c.asiento)}
+                            tc, sucursal, numero, letra, rs.Texto(c.fecha), rs.Texto(c.asiento)}
                                                          .join(kSep)
                                                          .toUpper());
                     if (!saltar) {
-                        grilla_.AgregarCabecera({tc, sucursal, numero, letra, texto(rs, c.detalle),
-                                                 texto(rs, c.unegocio)});
+                        grilla_.AgregarCabecera({tc, sucursal, numero, letra, rs.Texto(c.detalle),
+                                                 rs.Texto(c.unegocio)});
                         numeroLinea = 0;
                     }
                 }
@@ -171,25 +167,25 @@ ResultadoCarga CargaAsientos::CargarAsientos(const ParametrosConsulta& parametro
                 if (saltar)
                     return;
                 DatosLinea l;
-                l.cuenta = texto(rs, c.cuenta);
-                l.descripcion = texto(rs, c.descripcion);
+                l.cuenta = rs.Texto(c.cuenta);
+                l.descripcion = rs.Texto(c.descripcion);
                 l.importe = rs.Valor(c.importe);
-                l.debeHaber = texto(rs, c.dh);
-                l.tipoVista = texto(rs, c.tipoVista);
-                l.medioDePago = texto(rs, c.medioDePago);
-                l.periodo = texto(rs, c.periodo);
-                l.mesOperativo = texto(rs, c.mes);
-                l.secuencia = texto(rs, c.secuencia);
-                l.tipoReg = texto(rs, c.tipoReg);
-                l.numeroAsiento = texto(rs, c.asiento);
-                l.nombre = texto(rs, c.nombre);
+                l.debeHaber = rs.Texto(c.dh);
+                l.tipoVista = rs.Texto(c.tipoVista);
+                l.medioDePago = rs.Texto(c.medioDePago);
+                l.periodo = rs.Texto(c.periodo);
+                l.mesOperativo = rs.Texto(c.mes);
+                l.secuencia = rs.Texto(c.secuencia);
+                l.tipoReg = rs.Texto(c.tipoReg);
+                l.numeroAsiento = rs.Texto(c.asiento);
+                l.nombre = rs.Texto(c.nombre);
                 if (!l.nombre.isEmpty()) {
-                    l.libro = texto(rs, c.libro);
-                    l.netoGravado = texto(rs, c.neto);
-                    l.noGravado = texto(rs, c.noGravado);
-                    l.importeIva = texto(rs, c.iva);
-                    l.importeIvaRecargo = texto(rs, c.ivaRecargo);
-                    l.total = texto(rs, c.total);
+                    l.libro = rs.Texto(c.libro);
+                    l.netoGravado = rs.Texto(c.neto);
+                    l.noGravado = rs.Texto(c.noGravado);
+                    l.importeIva = rs.Texto(c.iva);
+                    l.importeIvaRecargo = rs.Texto(c.ivaRecargo);
+                    l.total = rs.Texto(c.total);
                 }
                 const int fila = grilla_.AgregarLinea(++numeroLinea, l);
                 ++resultado.lineas;

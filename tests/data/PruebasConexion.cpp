@@ -228,8 +228,8 @@ TEST(ArchivoLocal, ArchivoFaltanteOfreceElSelectorYAbreElElegido) {
     EXPECT_EQ(guion->prompts[0].titulo, QStringLiteral("Buscar Base de Datos"));
     EXPECT_EQ(guion->prompts[0].texto, QStringLiteral("Base de Datos de Microsoft Access |*.MDB"));
     ASSERT_TRUE(db.gCnn && db.gCnn->State() == 1);
-    EXPECT_EQ(db.gConnString, QStringLiteral("PROVIDER=Microsoft.Jet.OLEDB.4.0;Data Source =") + base.carpeta() +
-                                  QStringLiteral("/LOCAL.db;User Id=;Password=;"));
+    EXPECT_EQ(db.gConnString, QStringLiteral("PROVIDER=Microsoft.Jet.OLEDB.4.0;Data Source =") +
+                                  base.carpeta() + QStringLiteral("/LOCAL.db;User Id=;Password=;"));
     // Cancelling the chooser opens nothing.
     DB_Dll otro;
     otro.gProveedor = DB_Dll::pJETOLEDB40();

@@ -39,7 +39,8 @@ TEST(TraduccionSqlite, ReescribeLasConstruccionesDelServidor) {
          "SELECT * FROM T WHERE A = 'x' COLLATE BINARY"},
         {"PRAGMA journal_mode='WAL'", "PRAGMA journal_mode='WAL'"},
         // A keyword right after the closing quote stays apart from the collation.
-        {"SELECT * FROM T WHERE TC = 'FC'order by TC", "SELECT * FROM T WHERE TC = 'FC' COLLATE NOCASE order by TC"},
+        {"SELECT * FROM T WHERE TC = 'FC'order by TC",
+         "SELECT * FROM T WHERE TC = 'FC' COLLATE NOCASE order by TC"},
     };
     for (const auto& c : casos)
         EXPECT_EQ(Traducir(QString::fromUtf8(c.sqlServer)), QString::fromUtf8(c.sqlite))

@@ -1,0 +1,35 @@
+#include "FlujoQt.h"
+#include "UtilGeneral.h"
+#include <QSqlRecord>
+
+QString FlujoFilas::texto(int i) const {
+    return UtilGeneral::ValorTexto(valor(i));
+}
+
+FlujoQt::FlujoQt(const QSqlDatabase& db) : q_(db) {
+    q_.setForwardOnly(true);
+}
+
+bool FlujoQt::ejecutar(const QString& texto) {
+    if (q_.exec(texto))
+        return true;
+    error_ = q_.lastError();
+    return false;
+}
+
+QStringList FlujoQt::campos() const {
+    QStringList r;
+    const QSqlRecord rec = q_.record();
+    for (int i = 0; i < rec.count(); ++i)
+        r << rec.fieldName(i);
+    return r;
+}
+
+bool FlujoQt::siguiente() {
+    if (q_.next())
+        return true;
+    // A statement without rows (an UPDATE through a result set) ends quietly.
+    if (q_.isActive() && q_.isSelect() && q_.lastError().isValid())
+        error_ = q_.lastError();
+    return false;
+}

@@ -1,0 +1,19 @@
+#pragma once
+// Rows read through a Qt SQL forward-only query: every engine's driver.
+#include "FlujoFilas.h"
+#include <QSqlDatabase>
+#include <QSqlQuery>
+
+class FlujoQt : public FlujoFilas {
+public:
+    explicit FlujoQt(const QSqlDatabase& db);
+    bool ejecutar(const QString& texto) override;
+    QStringList campos() const override;
+    bool siguiente() override;
+    QSqlError error() const override { return error_; }
+    QVariant valor(int i) const override { return q_.value(i); }
+
+private:
+    QSqlQuery q_;
+    QSqlError error_;
+};
