@@ -58,6 +58,7 @@ void Conexion::comprobarFallo(FalloInyectado::Operacion op) {
         if (f.cierraConexion && db_.isOpen()) {
             for (Recordset* rs : std::vector<Recordset*>(abiertos_))
                 rs->Close();
+            motor_->antesDeCerrar();
             db_.close();
         }
         Errors.clear();
@@ -99,6 +100,8 @@ void Conexion::Open(const QString& cadena) {
     Errors.clear();
     comprobarFallo(FalloInyectado::Operacion::Abrir);
     const CadenaConexion cc(ConnectionString);
+    if (motor_)
+        motor_->antesDeCerrar();
     motor_ = Motor::Para(cc);
     db_ = QSqlDatabase();
     if (QSqlDatabase::contains(nombre_))
@@ -125,6 +128,8 @@ void Conexion::Close() {
     for (Recordset* rs : std::vector<Recordset*>(abiertos_))
         rs->Close();
     abiertos_.clear();
+    if (motor_)
+        motor_->antesDeCerrar();
     if (db_.isValid() && db_.isOpen())
         db_.close();
 }

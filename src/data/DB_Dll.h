@@ -93,6 +93,11 @@ public:
     // Overload for callers whose statement need not come back rewritten.
     void AbrirRecordset(const QString& SentenciaSQL, Recordset& LRCS, int CursorType = 0,
                         int LockType = 1);
+    // A lookup repeated with other values: the "?" marks of SentenciaSQL take
+    // Valores in order, forward-only and read-only, with the same recovery
+    // and error treatment. The engine keeps the statement compiled.
+    void AbrirRecordset(const QString& SentenciaSQL, const QList<QVariant>& Valores,
+                        Recordset& LRCS);
 
     QString ORACLE_Dicc(const QString& Valor) const;
     QVariant BuscaUltimoCodigo(const QString& QueTabla, const QString& QueCampo, int Tipo = 8,
@@ -138,6 +143,10 @@ private:
     enum class Recuperacion { Repetir, Siguiente, Salir };
     Recuperacion RecuperarConsulta(const ErrorVB& error, int& contador, bool mensaje);
     void EjecutarScript(QString& script, long& afectados);
+    // AbrirRecordset, with the values of the "?" marks when valores is given.
+    void abrirRecordset(QString& SentenciaSQL, const QList<QVariant>* valores, Recordset& LRCS,
+                        Conexion* Conexionactiva, int CursorType, int LockType, int Options,
+                        bool ConvOracle);
     // Runs a statement on the connection (a script on Oracle) and drops a
     // truncation warning; errors reach the caller.
     void ejecutarSentencia(const QString& SentenciaSQL, long* RecordsAffected,

@@ -19,6 +19,20 @@ QString sinMarcaAdmin(const QString& texto) {
 
 void DB_Dll::AbrirRecordset(QString& SentenciaSQL, Recordset& LRCS, Conexion* Conexionactiva,
                             int CursorType, int LockType, int Options, bool ConvOracle) {
+    abrirRecordset(SentenciaSQL, nullptr, LRCS, Conexionactiva, CursorType, LockType, Options,
+                   ConvOracle);
+}
+
+void DB_Dll::AbrirRecordset(const QString& SentenciaSQL, const QList<QVariant>& Valores,
+                            Recordset& LRCS) {
+    QString sql = SentenciaSQL;
+    abrirRecordset(sql, &Valores, LRCS, nullptr, Cursores::SoloAdelante, Bloqueos::SoloLectura, -1,
+                   true);
+}
+
+void DB_Dll::abrirRecordset(QString& SentenciaSQL, const QList<QVariant>* valores, Recordset& LRCS,
+                            Conexion* Conexionactiva, int CursorType, int LockType, int Options,
+                            bool ConvOracle) {
     QString texto;
     const std::function<void()> pasos[] = {
         [&] { CierraRecordset(&LRCS); },
@@ -37,8 +51,11 @@ void DB_Dll::AbrirRecordset(QString& SentenciaSQL, Recordset& LRCS, Conexion* Co
                         : SentenciaSQL;
         },
         [&] {
-            LRCS.Open(texto, Conexionactiva != nullptr ? Conexionactiva : gCnn.get(), CursorType,
-                      LockType, Options);
+            Conexion* cn = Conexionactiva != nullptr ? Conexionactiva : gCnn.get();
+            if (valores != nullptr)
+                LRCS.AbrirConValores(texto, *valores, cn);
+            else
+                LRCS.Open(texto, cn, CursorType, LockType, Options);
             DejarCorrerEventos();
         },
     };

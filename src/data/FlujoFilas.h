@@ -13,6 +13,8 @@ public:
 
     // Prepares and starts the statement; false with error() when it fails.
     virtual bool ejecutar(const QString& texto) = 0;
+    // The same for a statement whose "?" marks take valores in order.
+    virtual bool ejecutar(const QString& texto, const QList<QVariant>& valores) = 0;
     // The names of the columns, once executed.
     virtual QStringList campos() const = 0;
     // Moves to the next row; false at the end, or on a failure that error()

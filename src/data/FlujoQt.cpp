@@ -17,6 +17,17 @@ bool FlujoQt::ejecutar(const QString& texto) {
     return false;
 }
 
+bool FlujoQt::ejecutar(const QString& texto, const QList<QVariant>& valores) {
+    if (q_.prepare(texto)) {
+        for (const QVariant& v : valores)
+            q_.addBindValue(v);
+        if (q_.exec())
+            return true;
+    }
+    error_ = q_.lastError();
+    return false;
+}
+
 QStringList FlujoQt::campos() const {
     QStringList r;
     const QSqlRecord rec = q_.record();

@@ -8,6 +8,7 @@ class FlujoQt : public FlujoFilas {
 public:
     explicit FlujoQt(const QSqlDatabase& db);
     bool ejecutar(const QString& texto) override;
+    bool ejecutar(const QString& texto, const QList<QVariant>& valores) override;
     QStringList campos() const override;
     bool siguiente() override;
     QSqlError error() const override { return error_; }

@@ -13,7 +13,16 @@ sqlite3* FlujoSqlite::Handle(const QSqlDatabase& db) {
 }
 
 FlujoSqlite::~FlujoSqlite() {
-    sqlite3_finalize(st_);
+    terminar();
+}
+
+void FlujoSqlite::terminar() {
+    if (deCache_)
+        cache_->Devolver(st_);
+    else
+        sqlite3_finalize(st_);
+    st_ = nullptr;
+    deCache_ = false;
 }
 
 void FlujoSqlite::fallo(const char* queHacia, int codigo) {
@@ -39,6 +48,70 @@ bool FlujoSqlite::ejecutar(const QString& texto) {
     return true;
 }
 
+bool FlujoSqlite::ejecutar(const QString& texto, const QList<QVariant>& valores) {
+    if (!cache_) {
+        if (!ejecutar(texto))
+            return false;
+    } else {
+        int rc = SQLITE_OK;
+        st_ = cache_->Tomar(db_, texto.toUtf8(), rc);
+        if (st_ == nullptr) {
+            fallo("Unable to execute statement", rc);
+            return false;
+        }
+        deCache_ = true;
+    }
+    return enlazar(valores);
+}
+
+bool FlujoSqlite::enlazar(const QList<QVariant>& valores) {
+    if (valores.size() != sqlite3_bind_parameter_count(st_)) {
+        error_ = QSqlError(QStringLiteral("Parameter count mismatch"), QString(),
+                           QSqlError::StatementError, QString::number(SQLITE_RANGE));
+        terminar();
+        return false;
+    }
+    for (int i = 0; i < valores.size(); ++i) {
+        const QVariant& v = valores[i];
+        const int n = i + 1;
+        int rc = SQLITE_OK;
+        if (v.isNull()) {
+            rc = sqlite3_bind_null(st_, n);
+        } else {
+            switch (v.typeId()) {
+            case QMetaType::Int:
+            case QMetaType::UInt:
+            case QMetaType::LongLong:
+            case QMetaType::Bool:
+                rc = sqlite3_bind_int64(st_, n, v.toLongLong());
+                break;
+            case QMetaType::Double:
+            case QMetaType::Float:
+                rc = sqlite3_bind_double(st_, n, v.toDouble());
+                break;
+            case QMetaType::QByteArray: {
+                const QByteArray b = v.toByteArray();
+                rc = sqlite3_bind_blob64(st_, n, b.constData(),
+                                         static_cast<sqlite3_uint64>(b.size()), SQLITE_TRANSIENT);
+                break;
+            }
+            default: {
+                const QByteArray t = v.toString().toUtf8();
+                rc = sqlite3_bind_text64(st_, n, t.constData(),
+                                         static_cast<sqlite3_uint64>(t.size()), SQLITE_TRANSIENT,
+                                         SQLITE_UTF8);
+            }
+            }
+        }
+        if (rc != SQLITE_OK) {
+            fallo("Unable to bind parameters", rc);
+            terminar();
+            return false;
+        }
+    }
+    return true;
+}
+
 QStringList FlujoSqlite::campos() const {
     QStringList r;
     const int n = st_ != nullptr ? sqlite3_column_count(st_) : 0;
@@ -55,8 +128,7 @@ bool FlujoSqlite::siguiente() {
         return true;
     if (rc != SQLITE_DONE)
         fallo("Unable to fetch row", rc);
-    sqlite3_finalize(st_);
-    st_ = nullptr;
+    terminar();
     return false;
 }
 

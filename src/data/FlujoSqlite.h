@@ -3,8 +3,10 @@
 // becomes a QString or a number only when asked for, from the UTF-8 SQLite
 // keeps, instead of every column of every row turned into UTF-16 QVariants.
 // Values and column names come out as Qt's SQLite driver gives them.
+#include "CacheSentenciasSqlite.h"
 #include "FlujoFilas.h"
 #include <QSqlDatabase>
+#include <memory>
 
 struct sqlite3;
 struct sqlite3_stmt;
@@ -14,12 +16,15 @@ public:
     // The SQLite handle of an open QSQLITE connection; nullptr otherwise.
     static sqlite3* Handle(const QSqlDatabase& db);
 
-    explicit FlujoSqlite(sqlite3* db) : db_(db) {}
+    // Statements with values are taken from cache when one is given.
+    explicit FlujoSqlite(sqlite3* db, std::shared_ptr<CacheSentenciasSqlite> cache = {})
+        : db_(db), cache_(std::move(cache)) {}
     ~FlujoSqlite() override;
     FlujoSqlite(const FlujoSqlite&) = delete;
     FlujoSqlite& operator=(const FlujoSqlite&) = delete;
 
     bool ejecutar(const QString& texto) override;
+    bool ejecutar(const QString& texto, const QList<QVariant>& valores) override;
     QStringList campos() const override;
     bool siguiente() override;
     QSqlError error() const override { return error_; }
@@ -28,8 +33,12 @@ public:
 
 private:
     void fallo(const char* queHacia, int codigo);
+    void terminar();
+    bool enlazar(const QList<QVariant>& valores);
 
     sqlite3* db_;
+    std::shared_ptr<CacheSentenciasSqlite> cache_;
     sqlite3_stmt* st_ = nullptr;
+    bool deCache_ = false;
     QSqlError error_;
 };

@@ -18,6 +18,17 @@ QStringList Motor::columnas(QSqlDatabase& db, const QString& tabla) const {
     return r;
 }
 
+const QString& Motor::traducirFija(const QString& sql) {
+    auto it = fijas_.constFind(sql);
+    if (it == fijas_.constEnd()) {
+        // Few texts are ever used this way; the bound only guards against misuse.
+        if (fijas_.size() >= 256)
+            fijas_.clear();
+        it = fijas_.insert(sql, traducir(sql));
+    }
+    return it.value();
+}
+
 std::unique_ptr<FlujoFilas> Motor::flujo(const QSqlDatabase& db) const {
     return std::make_unique<FlujoQt>(db);
 }

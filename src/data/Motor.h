@@ -7,6 +7,7 @@
 #include "ErrorProveedor.h"
 #include "FlujoFilas.h"
 #include "UtilGeneral.h"
+#include <QHash>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QStringList>
@@ -26,6 +27,11 @@ public:
     virtual void alAbrir(QSqlDatabase&) {}
     // The text that reaches the driver for a statement of the program.
     virtual QString traducir(const QString& sql) const { return sql; }
+    // The same for a statement whose values come apart ("?" marks): its
+    // text repeats, so the translation is kept.
+    const QString& traducirFija(const QString& sql);
+    // Runs before the connection closes (statements kept for it go).
+    virtual void antesDeCerrar() {}
     // The single statements of a batch, in order.
     virtual QStringList dividirLote(const QString& sql) const { return {sql}; }
     // A reader of the rows of one statement on db.
@@ -46,6 +52,9 @@ public:
 
     // The engine a connection string names.
     static std::unique_ptr<Motor> Para(const CadenaConexion& cadena);
+
+private:
+    QHash<QString, QString> fijas_;
 };
 
 // The provider error of an error text whose engine is SQLite (directly or

@@ -77,7 +77,7 @@ void MotorSqlite::alAbrir(QSqlDatabase& db) {
 std::unique_ptr<FlujoFilas> MotorSqlite::flujo(const QSqlDatabase& db) const {
     if (directo_)
         if (sqlite3* h = FlujoSqlite::Handle(db))
-            return std::make_unique<FlujoSqlite>(h);
+            return std::make_unique<FlujoSqlite>(h, sentencias_);
     return std::make_unique<FlujoQt>(db);
 }
 
@@ -104,6 +104,7 @@ bool MotorSqlite::cambiarBase(QSqlDatabase& db, const QString& base, QString&) {
         return true;
     if (!QFileInfo::exists(archivo))
         return false;
+    sentencias_->Vaciar();
     db.close();
     db.setDatabaseName(archivo);
     if (!db.open())

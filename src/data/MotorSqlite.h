@@ -3,6 +3,7 @@
 // server that is a local folder ("Server=/datos/empresa") opens the file
 // named after the database in that folder; a Jet connection opens its Data
 // Source file. Files use WAL journaling and wait for each other when busy.
+#include "CacheSentenciasSqlite.h"
 #include "Motor.h"
 
 class MotorSqlite : public Motor {
@@ -16,6 +17,8 @@ public:
     // Rows are read with SQLite's own interface when Qt's driver runs on the
     // same SQLite library this program links; through Qt's driver otherwise.
     std::unique_ptr<FlujoFilas> flujo(const QSqlDatabase& db) const override;
+    void antesDeCerrar() override { sentencias_->Vaciar(); }
+    const CacheSentenciasSqlite& sentencias() const { return *sentencias_; }
     QStringList dividirLote(const QString& sql) const override;
     ErrorProveedor mapearError(const QSqlError& error) const override;
     bool cambiarBase(QSqlDatabase& db, const QString& base, QString& nombreConexion) override;
@@ -29,4 +32,5 @@ public:
 private:
     QString carpeta_;
     bool directo_ = false;
+    std::shared_ptr<CacheSentenciasSqlite> sentencias_ = std::make_shared<CacheSentenciasSqlite>();
 };

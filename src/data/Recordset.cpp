@@ -46,7 +46,7 @@ void Recordset::tomarCampos(const QStringList& campos) {
     }
 }
 
-void Recordset::Open(const QString& sql, Conexion* cn, int cursorType, int lockType, int) {
+void Recordset::exigirCerrado(const Conexion* cn) const {
     if (abierto_)
         throw ErrorVB(CodigosError::ObjetoAbierto,
                       QStringLiteral("La operación no está permitida si el objeto está abierto."),
@@ -54,19 +54,40 @@ void Recordset::Open(const QString& sql, Conexion* cn, int cursorType, int lockT
     if (cn == nullptr)
         throw ErrorVB(CodigosError::ConexionCerrada, QStringLiteral("No hay conexión."),
                       QStringLiteral("ADODB.Recordset"));
+}
+
+void Recordset::Open(const QString& sql, Conexion* cn, int cursorType, int lockType, int) {
+    exigirCerrado(cn);
     cn->exigirAbierta();
     cn->Errors.clear();
     cn->comprobarFallo(FalloInyectado::Operacion::Consultar);
     CursorType = cursorType;
     LockType = lockType;
     contadores().anotar(sql);
-    AbrirTraducido(cn->motorActivo()->traducir(sql), cn);
+    abrir(cn->motorActivo()->traducir(sql), cn, nullptr);
+}
+
+void Recordset::AbrirConValores(const QString& sql, const QList<QVariant>& valores, Conexion* cn) {
+    exigirCerrado(cn);
+    cn->exigirAbierta();
+    cn->Errors.clear();
+    cn->comprobarFallo(FalloInyectado::Operacion::Consultar);
+    CursorType = Cursores::SoloAdelante;
+    LockType = Bloqueos::SoloLectura;
+    contadores().anotar(sql);
+    abrir(cn->motorActivo()->traducirFija(sql), cn, &valores);
 }
 
 void Recordset::AbrirTraducido(const QString& texto, Conexion* cn) {
+    abrir(texto, cn, nullptr);
+}
+
+void Recordset::abrir(const QString& texto, Conexion* cn, const QList<QVariant>* valores) {
     cn->antesDeSentencia(this);
     cn_ = cn;
     texto_ = texto;
+    conValores_ = valores != nullptr;
+    valores_ = valores != nullptr ? *valores : QList<QVariant>();
     static const QRegularExpression deTabla(QStringLiteral("\\bFROM\\s+([^\\s(),]+)"),
                                             QRegularExpression::CaseInsensitiveOption);
     const auto m = deTabla.match(texto);
@@ -75,7 +96,7 @@ void Recordset::AbrirTraducido(const QString& texto, Conexion* cn) {
     std::unique_ptr<FlujoFilas> flujo = cn->motorActivo()->flujo(cn->db());
     ++contadores().sentencias;
     ++contadores().recordsets;
-    if (!flujo->ejecutar(texto))
+    if (!(conValores_ ? flujo->ejecutar(texto, valores_) : flujo->ejecutar(texto)))
         cn->fallar(flujo->error());
     tomarCampos(flujo->campos());
     abierto_ = true;
@@ -188,8 +209,10 @@ void Recordset::MoveFirst() {
     // A forward-only set read past its first row is read again from the start.
     Conexion* cn = cn_;
     const QString texto = texto_;
+    const QList<QVariant> valores = valores_;
+    const bool conValores = conValores_;
     Close();
-    AbrirTraducido(texto, cn);
+    abrir(texto, cn, conValores ? &valores : nullptr);
 }
 
 void Recordset::MoveNext() {

@@ -39,6 +39,10 @@ public:
     int LockType = Bloqueos::SoloLectura;
 
     void Open(const QString& sql, Conexion* cn, int cursorType, int lockType, int opciones = -1);
+    // Opens, forward-only and read-only, a statement whose "?" marks take
+    // valores in order. Its text repeats with other values, so the engine
+    // keeps it compiled.
+    void AbrirConValores(const QString& sql, const QList<QVariant>& valores, Conexion* cn);
     // Opens a statement already in the engine's dialect.
     void AbrirTraducido(const QString& texto, Conexion* cn);
     void Close();
@@ -78,6 +82,8 @@ private:
     enum class Modo { Ninguno, Agregando, Editando };
     void exigirAbierto() const;
     void exigirFila() const;
+    void exigirCerrado(const Conexion* cn) const;
+    void abrir(const QString& texto, Conexion* cn, const QList<QVariant>* valores);
     void tomarCampos(const QStringList& campos);
     void exigirIndice(int indice) const;
     void avanzarFlujo();
@@ -88,6 +94,8 @@ private:
     Conexion* cn_ = nullptr;
     bool abierto_ = false;
     QString texto_;
+    QList<QVariant> valores_;
+    bool conValores_ = false;
     QString tabla_;
     QStringList campos_;
     QHash<QString, int> indices_;

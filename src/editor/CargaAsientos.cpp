@@ -190,7 +190,7 @@ ResultadoCarga CargaAsientos::CargarAsientos(const ParametrosConsulta& parametro
                 const int fila = grilla_.AgregarLinea(++numeroLinea, l);
                 ++resultado.lineas;
                 if (datosCabecera()) {
-                    const auto [cuenta, provincia] =
+                    const auto& [cuenta, provincia] =
                         principal.Para({tc, sucursal, numero, letra, l.mesOperativo,
                                         l.numeroAsiento, l.secuencia, l.cuenta});
                     grilla_.FijarCuentaPrincipal(fila, cuenta, provincia);

@@ -2,26 +2,32 @@
 #include "DB_Dll.h"
 #include "TextoSql.h"
 #include "UtilGeneral.h"
-
-using TextoSql::Comillas;
+#include <cmath>
 
 namespace {
-const QChar kSep(0x1F);
-
-// The first row of a query, its columns as text; nullopt when no row.
-std::optional<QStringList> primeraFila(const QString& sql, int columnas) {
+// The first row of a lookup, its columns as text; nullopt when no row.
+std::optional<QStringList> primeraFila(const QString& sql, const QList<QVariant>& valores,
+                                       int columnas) {
     Recordset rs;
-    QString s = sql;
-    gDB().AbrirRecordset(s, rs, nullptr, Cursores::SoloAdelante, Bloqueos::SoloLectura, -1, true);
+    gDB().AbrirRecordset(sql, valores, rs);
     std::optional<QStringList> r;
     if (rs.State() == 1 && !rs.Eof()) {
         QStringList fila;
         for (int i = 0; i < columnas; ++i)
-            fila << UtilGeneral::ValorTexto(rs.Valor(i));
+            fila << rs.Texto(i);
         r = fila;
     }
     gDB().CierraRecordset(&rs);
     return r;
+}
+
+// A number typed as text, as the statement compares it: the leading number,
+// whole when it has no decimals.
+QVariant numero(const QString& texto) {
+    const double d = TextoSql::ValorVal(texto);
+    if (std::floor(d) == d && std::fabs(d) < 1e15)
+        return QVariant(static_cast<qint64>(d));
+    return QVariant(d);
 }
 
 bool esCompra(const QString& tc) {
@@ -32,62 +38,61 @@ bool esCompra(const QString& tc) {
 }
 } // namespace
 
+bool CuentaPrincipal::Entrada::es(const LineaPrincipal& l) const {
+    return valida && asiento == l.numeroAsiento && numero == l.numero && tc == l.tc &&
+           sucursal == l.sucursal && letra == l.letra && mes == l.mesOperativo;
+}
+
+bool CuentaPrincipal::Celdas::son(const LineaPrincipal& l, const QString& p) const {
+    return validas && numero == l.numero && principal == p && tc == l.tc &&
+           sucursal == l.sucursal && letra == l.letra;
+}
+
 std::optional<QString> CuentaPrincipal::principalDe(const LineaPrincipal& l) {
-    const QString clave =
-        QStringList{l.tc, l.sucursal, l.numero, l.letra, l.mesOperativo, l.numeroAsiento}
-            .join(kSep)
-            .toUpper();
-    if (UtilGeneral::ValorNumero(l.secuencia) == 1.0) {
-        principales_.insert(clave, l.cuenta);
+    // Most lines have a one-digit sequence: "1" is the only one that is 1.
+    const bool primera = l.secuencia.size() == 1 ? l.secuencia == QLatin1String("1")
+                                                 : UtilGeneral::ValorNumero(l.secuencia) == 1.0;
+    if (primera) {
+        entrada_ = {l.tc,           l.sucursal,      l.numero, l.letra,
+                    l.mesOperativo, l.numeroAsiento, l.cuenta, true};
         return l.cuenta;
     }
-    const auto it = principales_.constFind(clave);
-    if (it != principales_.constEnd())
-        return it.value();
+    if (entrada_.es(l))
+        return entrada_.principal;
     const auto fila = primeraFila(
-        QStringLiteral("Select cuenta from mv_asientos where secuencia = 1 and tc = '") +
-            Comillas(l.tc) + QStringLiteral("' and sucursal = '") + Comillas(l.sucursal) +
-            QStringLiteral("' and numero = '") + Comillas(l.numero) +
-            QStringLiteral("' and letra = '") + Comillas(l.letra) +
-            QStringLiteral("' and mes_operativo= ") + TextoSql::FormaNumerica(l.mesOperativo) +
-            QStringLiteral(" and [numero asiento] = ") + TextoSql::FormaNumerica(l.numeroAsiento),
-        1);
-    const std::optional<QString> r = fila ? std::optional<QString>(fila->first()) : std::nullopt;
-    principales_.insert(clave, r);
-    return r;
+        QStringLiteral("Select cuenta from mv_asientos where secuencia = 1 and tc = ? and "
+                       "sucursal = ? and numero = ? and letra = ? and mes_operativo= ? and "
+                       "[numero asiento] = ?"),
+        {l.tc, l.sucursal, l.numero, l.letra, numero(l.mesOperativo), numero(l.numeroAsiento)}, 1);
+    entrada_ = {l.tc,
+                l.sucursal,
+                l.numero,
+                l.letra,
+                l.mesOperativo,
+                l.numeroAsiento,
+                fila ? std::optional<QString>(fila->first()) : std::nullopt,
+                true};
+    return entrada_.principal;
 }
 
 std::pair<QString, QString> CuentaPrincipal::provinciaYDocumento(const LineaPrincipal& l,
                                                                  const QString& principal) {
     const QString idComprobante = l.sucursal + l.numero + l.letra;
-    const bool compra = esCompra(l.tc);
-    const QString clave =
-        QStringList{l.tc, compra ? principal : QString(), idComprobante, principal}
-            .join(kSep)
-            .toUpper();
-    const auto it = provincias_.constFind(clave);
-    if (it != provincias_.constEnd())
-        return it.value();
-    const QString sql =
-        compra ? QStringLiteral("Select IDprovincia,DOCUMENTONUMERO from c_mv_cpte where TC = '") +
-                     Comillas(l.tc) + QStringLiteral("' AND cuenta = '") + Comillas(principal) +
-                     QStringLiteral("' and idcomprobante = '") + Comillas(idComprobante) +
-                     QStringLiteral("'")
-               : QStringLiteral("Select IDprovincia,DOCUMENTONUMERO from v_mv_cpte where TC = '") +
-                     Comillas(l.tc) + QStringLiteral("' AND idcomprobante = '") +
-                     Comillas(idComprobante) + QStringLiteral("'");
-    std::pair<QString, QString> r;
-    if (const auto fila = primeraFila(sql, 2)) {
-        r = {fila->at(0), fila->at(1)};
-    } else if (const auto adic = primeraFila(
-                   QStringLiteral(
-                       "Select provincia,NUMERO_DOCUMENTO from ma_cuentasadic where codigo = '") +
-                       Comillas(principal) + QStringLiteral("'"),
-                   2)) {
-        r = {adic->at(0), adic->at(1)};
-    }
-    provincias_.insert(clave, r);
-    return r;
+    const auto fila =
+        esCompra(l.tc)
+            ? primeraFila(QStringLiteral("Select IDprovincia,DOCUMENTONUMERO from c_mv_cpte "
+                                         "where TC = ? AND cuenta = ? and idcomprobante = ?"),
+                          {l.tc, principal, idComprobante}, 2)
+            : primeraFila(QStringLiteral("Select IDprovincia,DOCUMENTONUMERO from v_mv_cpte "
+                                         "where TC = ? AND idcomprobante = ?"),
+                          {l.tc, idComprobante}, 2);
+    if (fila)
+        return {fila->at(0), fila->at(1)};
+    if (const auto adic = primeraFila(QStringLiteral("Select provincia,NUMERO_DOCUMENTO from "
+                                                     "ma_cuentasadic where codigo = ?"),
+                                      {principal}, 2))
+        return {adic->at(0), adic->at(1)};
+    return {};
 }
 
 QString CuentaPrincipal::descripcion(QHash<QString, QString>& cache, const QString& tabla,
@@ -102,12 +107,20 @@ QString CuentaPrincipal::descripcion(QHash<QString, QString>& cache, const QStri
     return d;
 }
 
-std::pair<QString, QString> CuentaPrincipal::Para(const LineaPrincipal& l) {
+const std::pair<QString, QString>& CuentaPrincipal::Para(const LineaPrincipal& l) {
     if (const std::optional<QString> p = principalDe(l))
         anterior_ = *p;
-    const QString principal = anterior_;
-    const auto [provincia, documento] = provinciaYDocumento(l, principal);
-    return {descripcion(cuentas_, QStringLiteral("MA_CUENTAS"), principal) + u'(' + principal +
-                QStringLiteral(") Cuit:") + documento,
-            descripcion(estados_, QStringLiteral("ta_estados"), provincia)};
+    if (celdas_.son(l, anterior_))
+        return celdas_.textos;
+    const auto [provincia, documento] = provinciaYDocumento(l, anterior_);
+    celdas_ = {l.tc,
+               l.sucursal,
+               l.numero,
+               l.letra,
+               anterior_,
+               {descripcion(cuentas_, QStringLiteral("MA_CUENTAS"), anterior_) + u'(' + anterior_ +
+                    QStringLiteral(") Cuit:") + documento,
+                descripcion(estados_, QStringLiteral("ta_estados"), provincia)},
+               true};
+    return celdas_.textos;
 }

@@ -1,7 +1,12 @@
 #pragma once
 // The principal account of a line (the first line of its entry), with the tax
-// id and province of the voucher, as the grid shows them when asked. Every
-// lookup is kept for the rest of the load, so a voucher costs its queries once.
+// id and province of the voucher, as the grid shows them when asked.
+//
+// The load reads lines grouped by voucher and entry, so the answers of the
+// current entry and voucher are kept and the lines after the first cost a
+// few comparisons. Each lookup is one statement whose text stays the same
+// and whose values come apart, so the engine compiles it once per load.
+// Account and province descriptions are kept for the whole load.
 #include <QHash>
 #include <QString>
 #include <optional>
@@ -14,7 +19,7 @@ class CuentaPrincipal {
 public:
     // Cells 12 ("<description>(<account>) Cuit:<document>") and 13 (the
     // province's name) of a line.
-    std::pair<QString, QString> Para(const LineaPrincipal& l);
+    const std::pair<QString, QString>& Para(const LineaPrincipal& l);
 
 private:
     std::optional<QString> principalDe(const LineaPrincipal& l);
@@ -24,8 +29,22 @@ private:
                         const QString& codigo);
 
     QString anterior_; // the principal account of the previous line
-    QHash<QString, std::optional<QString>> principales_;
-    QHash<QString, std::pair<QString, QString>> provincias_;
+
+    // The entry of the last line and its principal account.
+    struct Entrada {
+        QString tc, sucursal, numero, letra, mes, asiento;
+        std::optional<QString> principal;
+        bool valida = false;
+        bool es(const LineaPrincipal& l) const;
+    } entrada_;
+    // The voucher and principal account of the last cells, and the cells.
+    struct Celdas {
+        QString tc, sucursal, numero, letra, principal;
+        std::pair<QString, QString> textos;
+        bool validas = false;
+        bool son(const LineaPrincipal& l, const QString& principal) const;
+    } celdas_;
+
     QHash<QString, QString> cuentas_;
     QHash<QString, QString> estados_;
 };

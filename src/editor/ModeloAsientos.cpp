@@ -29,6 +29,7 @@ void ModeloAsientos::Inicializar(bool conCuentaPrincipal) {
     libros_.clear();
     pool_.limpiar();
     uCuenta_ = uDescripcion_ = uPeriodo_ = uMes_ = uSecuencia_ = uTipoReg_ = uAsiento_ = {};
+    uPrincipal_ = uProvincia_ = {};
     cambios_.clear();
     endResetModel();
 }
@@ -97,8 +98,8 @@ int ModeloAsientos::AgregarLinea(int numeroLinea, const DatosLinea& d) {
 void ModeloAsientos::FijarCuentaPrincipal(int fila, const QString& cuenta,
                                           const QString& provincia) {
     if (Linea* l = linea(fila)) {
-        l->principal = pool_.indice(cuenta);
-        l->provincia = pool_.indice(provincia);
+        l->principal = pool_.indice(cuenta, uPrincipal_);
+        l->provincia = pool_.indice(provincia, uProvincia_);
     }
 }
 

@@ -137,5 +137,6 @@ private:
     PoolTextos pool_;
     // The last text of each field of the lines added.
     PoolTextos::Ultimo uCuenta_, uDescripcion_, uPeriodo_, uMes_, uSecuencia_, uTipoReg_, uAsiento_;
+    PoolTextos::Ultimo uPrincipal_, uProvincia_;
     QHash<quint64, QString> cambios_;
 };

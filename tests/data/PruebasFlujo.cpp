@@ -3,9 +3,12 @@
 // data early, and open results kept across a change of database.
 #include "BaseDePrueba.h"
 #include "Conexion.h"
+#include "Contadores.h"
+#include "ContratoErrores.h"
 #include "DB_Dll.h"
 #include "FlujoQt.h"
 #include "FlujoSqlite.h"
+#include "MotorSqlite.h"
 #include "Recordset.h"
 #include <gtest/gtest.h>
 
@@ -139,4 +142,102 @@ TEST(FlujoSqlite, CambiarLaBaseConservaLosResultadosAbiertos) {
     Recordset w;
     w.Open(QStringLiteral("SELECT X FROM W"), &cn, Cursores::SoloAdelante, Bloqueos::SoloLectura);
     EXPECT_EQ(w.Texto(0), QStringLiteral("otra"));
+}
+
+namespace {
+const QString kAsientos =
+    QStringLiteral("CREATE TABLE A (TC TEXT COLLATE NOCASE, NUMERO TEXT, MES INTEGER, CUENTA TEXT);"
+                   "INSERT INTO A VALUES ('FC', '00000001', 3, '1.1.01');"
+                   "INSERT INTO A VALUES ('FC', '00000002', 3, '4.1.01');"
+                   "INSERT INTO A VALUES ('NC', '00000001', 4, 'D''ANGELO');"
+                   "INSERT INTO A VALUES ('RC', '00000009', 12, NULL)");
+const QString kBusqueda =
+    QStringLiteral("Select cuenta from A where tc = ? and numero = ? and mes = ?");
+
+QString buscar(const QList<QVariant>& valores) {
+    Recordset rs;
+    gDB().AbrirRecordset(kBusqueda, valores, rs);
+    const QString r = rs.State() == 1 && !rs.Eof() ? rs.Texto(0) : QStringLiteral("<ninguna>");
+    gDB().CierraRecordset(&rs);
+    return r;
+}
+} // namespace
+
+TEST(ConsultaConValores, LosValoresSeEnlazanYLaSentenciaSeCompilaUnaVez) {
+    auto guion = ReiniciarProceso();
+    BaseDePrueba base(QStringLiteral("PRUEBA"), kAsientos);
+    base.conectar(gDB());
+    const struct {
+        QList<QVariant> valores;
+        const char* cuenta;
+    } casos[] = {
+        {{QStringLiteral("FC"), QStringLiteral("00000002"), 3}, "4.1.01"},
+        {{QStringLiteral("fc"), QStringLiteral("00000001"), qint64(3)}, "1.1.01"}, // NOCASE
+        {{QStringLiteral("NC"), QStringLiteral("00000001"), 4.0}, "D'ANGELO"},
+        {{QStringLiteral("NC"), QStringLiteral("00000001"), 5}, "<ninguna>"},
+        {{QStringLiteral("RC"), QStringLiteral("00000009"), 12}, ""},
+        // A value is never part of the statement's text.
+        {{QStringLiteral("x' OR '1'='1"), QStringLiteral("00000001"), 3}, "<ninguna>"},
+    };
+    const long antes = contadores().sentencias;
+    for (int vuelta = 0; vuelta < 3; ++vuelta)
+        for (const auto& c : casos)
+            EXPECT_EQ(buscar(c.valores), QString::fromUtf8(c.cuenta)) << c.cuenta;
+    EXPECT_EQ(contadores().sentencias - antes, 18);
+    const auto* motor = dynamic_cast<const MotorSqlite*>(gDB().gCnn->motorActivo());
+    ASSERT_NE(motor, nullptr);
+    EXPECT_EQ(motor->sentencias().Guardadas(), 1);
+
+    // The same lookup while it is still being read gets a statement of its own.
+    Recordset externo;
+    gDB().AbrirRecordset(kBusqueda, {QStringLiteral("FC"), QStringLiteral("00000001"), 3}, externo);
+    EXPECT_EQ(buscar({QStringLiteral("FC"), QStringLiteral("00000002"), 3}),
+              QStringLiteral("4.1.01"));
+    ASSERT_FALSE(externo.Eof());
+    EXPECT_EQ(externo.Texto(0), QStringLiteral("1.1.01"));
+    externo.MoveFirst(); // read again from the start with the same values
+    EXPECT_EQ(externo.Texto(0), QStringLiteral("1.1.01"));
+    gDB().CierraRecordset(&externo);
+
+    // Marks and values that do not match are an error for the user, not a crash.
+    guion->respuestas.enqueue(Respuestas::Abortar);
+    EXPECT_EQ(buscar({QStringLiteral("FC")}), QStringLiteral("<ninguna>"));
+    ASSERT_EQ(guion->mensajes().size(), 1);
+    EXPECT_TRUE(guion->respuestas.isEmpty());
+}
+
+TEST(ConsultaConValores, LaConexionCierraLimpiaConSentenciasGuardadas) {
+    ReiniciarProceso();
+    BaseDePrueba base(QStringLiteral("PRUEBA"), kAsientos);
+    base.crear(QStringLiteral("OTRA"), kAsientos);
+    Conexion cn;
+    cn.Open(base.cadena());
+    auto consultar = [&](const QString& tc) {
+        Recordset rs;
+        rs.AbrirConValores(kBusqueda, {tc, QStringLiteral("00000001"), 3}, &cn);
+        return rs.Eof() ? QString() : rs.Texto(0);
+    };
+    EXPECT_EQ(consultar(QStringLiteral("FC")), QStringLiteral("1.1.01"));
+    // A new database: the statements of the first file go with it.
+    cn.SetDefaultDatabase(QStringLiteral("OTRA"));
+    EXPECT_FALSE(cn.db().lastError().isValid()) << cn.db().lastError().text().toStdString();
+    base.ejecutarEn(QStringLiteral("OTRA"), QStringLiteral("UPDATE A SET CUENTA = 'otra'"));
+    EXPECT_EQ(consultar(QStringLiteral("FC")), QStringLiteral("otra"));
+    cn.Close();
+    EXPECT_FALSE(cn.db().lastError().isValid()) << cn.db().lastError().text().toStdString();
+    // Reopened, the statement is compiled again on the new connection.
+    cn.Open(base.cadena());
+    EXPECT_EQ(consultar(QStringLiteral("FC")), QStringLiteral("1.1.01"));
+}
+
+TEST(ConsultaConValores, ElControladorDeQtEnlazaLoMismo) {
+    ReiniciarProceso();
+    BaseDePrueba base(QStringLiteral("PRUEBA"), kAsientos);
+    Conexion cn;
+    cn.Open(base.cadena());
+    FlujoQt qt(cn.db());
+    ASSERT_TRUE(qt.ejecutar(kBusqueda, {QStringLiteral("NC"), QStringLiteral("00000001"), 4}));
+    ASSERT_TRUE(qt.siguiente());
+    EXPECT_EQ(qt.texto(0), QStringLiteral("D'ANGELO"));
+    EXPECT_FALSE(qt.siguiente());
 }
