@@ -265,7 +265,8 @@ void ModeloAsientos::Ordenar(int columna) {
 
 std::size_t ModeloAsientos::BytesUsados() const {
     return filas_.capacity() * sizeof(Fila) + comprobantes_.capacity() * sizeof(Comprobante) +
-           lineas_.capacity() * sizeof(Linea) + libros_.capacity() * sizeof(Libro);
+           lineas_.capacity() * sizeof(Linea) + libros_.capacity() * sizeof(Libro) +
+           pool_.bytes();
 }
 
 int ModeloAsientos::rowCount(const QModelIndex& parent) const {

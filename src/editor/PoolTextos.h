@@ -1,22 +1,21 @@
 #pragma once
 // Texts kept once however many grid rows show them (account codes,
 // descriptions, entry numbers): a row stores a small index instead.
-#include <QHash>
+//
+// The characters live one after another in large blocks, each text preceded
+// by its length, and an open-addressing table of indices finds a text
+// again. A text costs its characters and under twenty bytes, not a string
+// object, a hash node and a vector slot: many texts (voucher numbers, entry
+// numbers, tax amounts) appear on one voucher only.
 #include <QString>
+#include <QStringView>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 class PoolTextos {
 public:
-    std::int32_t indice(const QString& texto) {
-        const auto it = indices_.constFind(texto);
-        if (it != indices_.constEnd())
-            return it.value();
-        const auto i = static_cast<std::int32_t>(textos_.size());
-        textos_.push_back(texto);
-        indices_.insert(texto, i);
-        return i;
-    }
+    std::int32_t indice(QStringView texto);
     // The same, remembering the last text of a field: consecutive rows that
     // repeat it cost a comparison instead of a lookup.
     struct Ultimo {
@@ -30,16 +29,25 @@ public:
         }
         return ultimo.indice;
     }
-    const QString& texto(std::int32_t i) const {
-        static const QString vacio;
-        return i < 0 ? vacio : textos_[static_cast<std::size_t>(i)];
-    }
-    void limpiar() {
-        indices_.clear();
-        textos_.clear();
-    }
+    // The text of an index; empty for a negative one.
+    QStringView vista(std::int32_t i) const;
+    QString texto(std::int32_t i) const { return vista(i).toString(); }
+    int cantidad() const { return static_cast<int>(textos_.size()); }
+    void limpiar();
+    // The memory the pool takes, in bytes.
+    std::size_t bytes() const;
 
 private:
-    QHash<QString, std::int32_t> indices_;
-    std::vector<QString> textos_;
+    static constexpr std::size_t kBloque = 32768; // characters
+    const char16_t* guardar(QStringView texto);
+    std::size_t ranura(QStringView texto, std::size_t hash) const;
+    void crecer();
+
+    std::vector<std::unique_ptr<char16_t[]>> bloques_;
+    std::size_t libres_ = 0; // characters left in the last block
+    char16_t* siguiente_ = nullptr;
+    std::size_t caracteres_ = 0; // characters of the blocks
+    // Each text: where its length and characters start.
+    std::vector<const char16_t*> textos_;
+    std::vector<std::int32_t> tabla_; // indices, -1 for a free slot
 };
