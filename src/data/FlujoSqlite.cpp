@@ -1,6 +1,7 @@
 #include "FlujoSqlite.h"
 #include "UtilGeneral.h"
 #include <QSqlDriver>
+#include <cstring>
 #include <sqlite3.h>
 
 sqlite3* FlujoSqlite::Handle(const QSqlDatabase& db) {
@@ -31,6 +32,7 @@ void FlujoSqlite::fallo(const char* queHacia, int codigo) {
 }
 
 bool FlujoSqlite::ejecutar(const QString& texto) {
+    ultimos_.clear();
     const QByteArray utf8 = texto.toUtf8();
     const char* resto = nullptr;
     const int rc =
@@ -49,6 +51,7 @@ bool FlujoSqlite::ejecutar(const QString& texto) {
 }
 
 bool FlujoSqlite::ejecutar(const QString& texto, const QList<QVariant>& valores) {
+    ultimos_.clear();
     if (!cache_) {
         if (!ejecutar(texto))
             return false;
@@ -149,13 +152,31 @@ QVariant FlujoSqlite::valor(int i) const {
 }
 
 QString FlujoSqlite::texto(int i) const {
-    switch (sqlite3_column_type(st_, i)) {
+    if (ultimos_.empty())
+        ultimos_.resize(static_cast<std::size_t>(std::max(0, sqlite3_column_count(st_))));
+    UltimoTexto& u = ultimos_[static_cast<std::size_t>(i)];
+    const int tipo = sqlite3_column_type(st_, i);
+    switch (tipo) {
     case SQLITE_TEXT: {
         const auto* p = reinterpret_cast<const char*>(sqlite3_column_text(st_, i));
-        return QString::fromUtf8(p, sqlite3_column_bytes(st_, i));
+        const auto n = static_cast<std::size_t>(sqlite3_column_bytes(st_, i));
+        if (u.tipo != SQLITE_TEXT || u.bytes.size() != n ||
+            std::memcmp(u.bytes.data(), p, n) != 0) {
+            u.tipo = SQLITE_TEXT;
+            u.bytes.assign(p, n);
+            u.texto = QString::fromUtf8(p, static_cast<qsizetype>(n));
+        }
+        return u.texto;
     }
-    case SQLITE_INTEGER:
-        return QString::number(static_cast<qint64>(sqlite3_column_int64(st_, i)));
+    case SQLITE_INTEGER: {
+        const auto v = static_cast<qint64>(sqlite3_column_int64(st_, i));
+        if (u.tipo != SQLITE_INTEGER || u.entero != v) {
+            u.tipo = SQLITE_INTEGER;
+            u.entero = v;
+            u.texto = QString::number(v);
+        }
+        return u.texto;
+    }
     case SQLITE_NULL:
         return {};
     default:

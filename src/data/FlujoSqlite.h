@@ -7,6 +7,8 @@
 #include "FlujoFilas.h"
 #include <QSqlDatabase>
 #include <memory>
+#include <string>
+#include <vector>
 
 struct sqlite3;
 struct sqlite3_stmt;
@@ -35,6 +37,17 @@ private:
     void fallo(const char* queHacia, int codigo);
     void terminar();
     bool enlazar(const QList<QVariant>& valores);
+
+    // The last text of each column and what it was made from: rows that
+    // repeat a value (the lines of one voucher) share one string instead of
+    // decoding and allocating it again.
+    struct UltimoTexto {
+        int tipo = 0;
+        qint64 entero = 0;
+        std::string bytes;
+        QString texto;
+    };
+    mutable std::vector<UltimoTexto> ultimos_;
 
     sqlite3* db_;
     std::shared_ptr<CacheSentenciasSqlite> cache_;

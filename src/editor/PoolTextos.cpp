@@ -38,24 +38,28 @@ const char16_t* PoolTextos::guardar(QStringView texto) {
     return p;
 }
 
-std::size_t PoolTextos::ranura(QStringView texto, std::size_t hash) const {
+std::size_t PoolTextos::ranura(QStringView texto, std::uint32_t hash) const {
     const std::size_t mascara = tabla_.size() - 1;
     std::size_t s = hash & mascara;
-    while (tabla_[s] >= 0 && vistaDe(textos_[static_cast<std::size_t>(tabla_[s])]) != texto)
+    while (tabla_[s].indice >= 0 &&
+           (tabla_[s].hash != hash ||
+            vistaDe(textos_[static_cast<std::size_t>(tabla_[s].indice)]) != texto))
         s = (s + 1) & mascara;
     return s;
 }
 
 void PoolTextos::crecer() {
-    std::vector<std::int32_t> vieja;
+    std::vector<Ranura> vieja;
     vieja.swap(tabla_);
-    tabla_.assign(std::max<std::size_t>(1024, vieja.size() * 2), -1);
+    tabla_.assign(std::max<std::size_t>(1024, vieja.size() * 2), Ranura{});
     const std::size_t mascara = tabla_.size() - 1;
-    for (std::size_t i = 0; i < textos_.size(); ++i) {
-        std::size_t s = qHash(vistaDe(textos_[i])) & mascara;
-        while (tabla_[s] >= 0)
+    for (const Ranura& r : vieja) {
+        if (r.indice < 0)
+            continue;
+        std::size_t s = r.hash & mascara;
+        while (tabla_[s].indice >= 0)
             s = (s + 1) & mascara;
-        tabla_[s] = static_cast<std::int32_t>(i);
+        tabla_[s] = r;
     }
 }
 
@@ -63,12 +67,13 @@ std::int32_t PoolTextos::indice(QStringView texto) {
     // Kept under two thirds full.
     if ((textos_.size() + 1) * 3 > tabla_.size() * 2)
         crecer();
-    const std::size_t s = ranura(texto, qHash(texto));
-    if (tabla_[s] >= 0)
-        return tabla_[s];
+    const auto hash = static_cast<std::uint32_t>(qHash(texto));
+    const std::size_t s = ranura(texto, hash);
+    if (tabla_[s].indice >= 0)
+        return tabla_[s].indice;
     const auto i = static_cast<std::int32_t>(textos_.size());
     textos_.push_back(guardar(texto));
-    tabla_[s] = i;
+    tabla_[s] = {i, hash};
     return i;
 }
 
@@ -85,5 +90,5 @@ void PoolTextos::limpiar() {
 
 std::size_t PoolTextos::bytes() const {
     return caracteres_ * sizeof(char16_t) + textos_.capacity() * sizeof(const char16_t*) +
-           tabla_.capacity() * sizeof(std::int32_t);
+           tabla_.capacity() * sizeof(Ranura);
 }

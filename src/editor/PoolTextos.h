@@ -40,7 +40,13 @@ public:
 private:
     static constexpr std::size_t kBloque = 32768; // characters
     const char16_t* guardar(QStringView texto);
-    std::size_t ranura(QStringView texto, std::size_t hash) const;
+    // A slot of the table: the text's index (-1 when free) and its hash, so
+    // that a probe reads the text only when the hashes agree.
+    struct Ranura {
+        std::int32_t indice = -1;
+        std::uint32_t hash = 0;
+    };
+    std::size_t ranura(QStringView texto, std::uint32_t hash) const;
     void crecer();
 
     std::vector<std::unique_ptr<char16_t[]>> bloques_;
@@ -49,5 +55,5 @@ private:
     std::size_t caracteres_ = 0; // characters of the blocks
     // Each text: where its length and characters start.
     std::vector<const char16_t*> textos_;
-    std::vector<std::int32_t> tabla_; // indices, -1 for a free slot
+    std::vector<Ranura> tabla_;
 };
