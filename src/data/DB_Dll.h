@@ -162,6 +162,10 @@ public:
     static int esperaReconexionMs;
 
 private:
+    // True when the connection string names Oracle past its first character.
+    bool cadenaOracle();
+    QString cadenaVista_;
+    bool cadenaEsOracle_ = false;
     std::int16_t contadorAbrir_ = 0;
     std::int16_t contadorAsegurar_ = 0;
     bool preguntaEnPantalla_ = false;

@@ -30,6 +30,17 @@ void DB_Dll::AbrirRecordset(const QString& SentenciaSQL, const QList<QVariant>& 
                    true);
 }
 
+bool DB_Dll::cadenaOracle() {
+    // Worked out again only when the connection string changes: a load opens
+    // a statement per voucher.
+    if (gCnn->ConnectionString != cadenaVista_) {
+        cadenaVista_ = gCnn->ConnectionString;
+        cadenaEsOracle_ =
+            cadenaVista_.indexOf(QStringLiteral("ORACLE"), 1, Qt::CaseInsensitive) >= 1;
+    }
+    return cadenaEsOracle_;
+}
+
 void DB_Dll::abrirRecordset(QString& SentenciaSQL, const QList<QVariant>* valores, Recordset& LRCS,
                             Conexion* Conexionactiva, int CursorType, int LockType, int Options,
                             bool ConvOracle) {
@@ -43,13 +54,7 @@ void DB_Dll::abrirRecordset(QString& SentenciaSQL, const QList<QVariant>* valore
                               QStringLiteral("No hay conexión con la base de datos."),
                               QStringLiteral("DB_Dll"));
         },
-        [&] {
-            texto = gCnn->ConnectionString.indexOf(QStringLiteral("ORACLE"), 1,
-                                                   Qt::CaseInsensitive) >= 1 &&
-                            ConvOracle
-                        ? ORACLE_Dicc(SentenciaSQL)
-                        : SentenciaSQL;
-        },
+        [&] { texto = cadenaOracle() && ConvOracle ? ORACLE_Dicc(SentenciaSQL) : SentenciaSQL; },
         [&] {
             Conexion* cn = Conexionactiva != nullptr ? Conexionactiva : gCnn.get();
             if (valores != nullptr)

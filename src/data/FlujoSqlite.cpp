@@ -177,6 +177,15 @@ QString FlujoSqlite::texto(int i) const {
         }
         return u.texto;
     }
+    case SQLITE_FLOAT: {
+        const double v = sqlite3_column_double(st_, i);
+        if (u.tipo != SQLITE_FLOAT || u.real != v) {
+            u.tipo = SQLITE_FLOAT;
+            u.real = v;
+            u.texto = UtilGeneral::ValorTexto(QVariant(v));
+        }
+        return u.texto;
+    }
     case SQLITE_NULL:
         return {};
     default:

@@ -44,6 +44,7 @@ private:
     struct UltimoTexto {
         int tipo = 0;
         qint64 entero = 0;
+        double real = 0;
         std::string bytes;
         QString texto;
     };

@@ -38,12 +38,14 @@ void Recordset::exigirFila() const {
 
 void Recordset::tomarCampos(const QStringList& campos) {
     campos_ = campos;
-    indices_.clear();
-    for (int i = 0; i < campos_.size(); ++i) {
-        const QString clave = campos_[i].toLower();
-        if (!indices_.contains(clave))
-            indices_.insert(clave, i);
-    }
+    indices_.clear(); // built when a field is first asked for by name
+}
+
+QString Recordset::tabla() const {
+    static const QRegularExpression deTabla(QStringLiteral("\\bFROM\\s+([^\\s(),]+)"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    const auto m = deTabla.match(texto_);
+    return m.hasMatch() ? m.captured(1) : QString();
 }
 
 void Recordset::exigirCerrado(const Conexion* cn) const {
@@ -88,11 +90,6 @@ void Recordset::abrir(const QString& texto, Conexion* cn, const QList<QVariant>*
     texto_ = texto;
     conValores_ = valores != nullptr;
     valores_ = valores != nullptr ? *valores : QList<QVariant>();
-    static const QRegularExpression deTabla(QStringLiteral("\\bFROM\\s+([^\\s(),]+)"),
-                                            QRegularExpression::CaseInsensitiveOption);
-    const auto m = deTabla.match(texto);
-    tabla_ = m.hasMatch() ? m.captured(1) : QString();
-
     std::unique_ptr<FlujoFilas> flujo = cn->motorActivo()->flujo(cn->db());
     ++contadores().sentencias;
     ++contadores().recordsets;
@@ -239,7 +236,14 @@ long Recordset::RecordCount() const {
 }
 
 int Recordset::Indice(const QString& campo) const {
-    return indices_.value(campo.toLower(), -1);
+    if (indices_.isEmpty() && !campos_.isEmpty())
+        for (int i = 0; i < campos_.size(); ++i) {
+            const QString clave = campos_[i].toLower();
+            if (!indices_.contains(clave)) // the first of equal names
+                indices_.insert(clave, i);
+        }
+    const auto it = indices_.constFind(campo.toLower());
+    return it != indices_.constEnd() ? it.value() : -1;
 }
 
 void Recordset::exigirIndice(int indice) const {
@@ -372,7 +376,7 @@ void Recordset::Update() {
                 nombres << entreCorchetes(c);
                 marcas << QStringLiteral("?");
             }
-            ejecutarCambio(QStringLiteral("INSERT INTO ") + tabla_ + QStringLiteral(" (") +
+            ejecutarCambio(QStringLiteral("INSERT INTO ") + tabla() + QStringLiteral(" (") +
                                nombres.join(u',') + QStringLiteral(") VALUES (") +
                                marcas.join(u',') + u')',
                            valores, false);
@@ -383,7 +387,7 @@ void Recordset::Update() {
             asignaciones << entreCorchetes(c) + QStringLiteral(" = ?");
         QList<QVariant> todos = valores;
         const QString cond = condicionOriginal(todos);
-        ejecutarCambio(QStringLiteral("UPDATE ") + tabla_ + QStringLiteral(" SET ") +
+        ejecutarCambio(QStringLiteral("UPDATE ") + tabla() + QStringLiteral(" SET ") +
                            asignaciones.join(u',') + QStringLiteral(" WHERE ") + cond,
                        todos, true);
     }
@@ -404,7 +408,7 @@ void Recordset::Delete() {
     original_ = modo_ == Modo::Editando ? original_ : actual_;
     QList<QVariant> valores;
     const QString cond = condicionOriginal(valores);
-    ejecutarCambio(QStringLiteral("DELETE FROM ") + tabla_ + QStringLiteral(" WHERE ") + cond,
+    ejecutarCambio(QStringLiteral("DELETE FROM ") + tabla() + QStringLiteral(" WHERE ") + cond,
                    valores, true);
     borradas_[pos_] = true;
     modo_ = Modo::Ninguno;

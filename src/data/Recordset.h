@@ -85,6 +85,8 @@ private:
     void exigirCerrado(const Conexion* cn) const;
     void abrir(const QString& texto, Conexion* cn, const QList<QVariant>* valores);
     void tomarCampos(const QStringList& campos);
+    // The table the statement reads, which updates write.
+    QString tabla() const;
     void exigirIndice(int indice) const;
     void avanzarFlujo();
     QString sqlActualizacion(const QStringList& columnas, bool insertar) const;
@@ -96,9 +98,8 @@ private:
     QString texto_;
     QList<QVariant> valores_;
     bool conValores_ = false;
-    QString tabla_;
     QStringList campos_;
-    QHash<QString, int> indices_;
+    mutable QHash<QString, int> indices_;
     // Streaming: the live statement, whose current row is read when asked.
     std::unique_ptr<FlujoFilas> flujo_;
     // Buffered rows and the position in them.
