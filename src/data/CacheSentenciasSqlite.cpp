@@ -18,6 +18,10 @@ sqlite3_stmt* CacheSentenciasSqlite::Tomar(sqlite3* db, const QByteArray& texto,
                             SQLITE_PREPARE_PERSISTENT, &st, &resto);
     if (rc != SQLITE_OK)
         return nullptr;
+    if (st == nullptr) { // only blanks or comments
+        rc = SQLITE_MISUSE;
+        return nullptr;
+    }
     if (resto != nullptr && !QByteArray(resto).trimmed().isEmpty()) {
         sqlite3_finalize(st);
         rc = SQLITE_MISUSE;

@@ -13,7 +13,9 @@ public:
 
     // Prepares and starts the statement; false with error() when it fails.
     virtual bool ejecutar(const QString& texto) = 0;
-    // The same for a statement whose "?" marks take valores in order.
+    // The same for a statement whose "?" marks take valores in order. A text
+    // is always text (a null QString is the empty text) and bytes always a
+    // blob; an invalid QVariant, or a null of any other type, is NULL.
     virtual bool ejecutar(const QString& texto, const QList<QVariant>& valores) = 0;
     // The names of the columns, once executed.
     virtual QStringList campos() const = 0;

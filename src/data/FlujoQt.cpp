@@ -17,10 +17,26 @@ bool FlujoQt::ejecutar(const QString& texto) {
     return false;
 }
 
+namespace {
+// Qt's drivers bind a null QString as NULL: here it is the empty text.
+QVariant comoSeEnlaza(const QVariant& v) {
+    switch (v.typeId()) {
+    case QMetaType::QString:
+        return v.toString().isNull() ? QVariant(QString::fromLatin1("")) : v;
+    case QMetaType::QByteArray:
+        return v.toByteArray().isNull() ? QVariant(QByteArray("")) : v;
+    case QMetaType::Float:
+        return QVariant(v.toDouble());
+    default:
+        return v.isNull() ? QVariant() : v;
+    }
+}
+} // namespace
+
 bool FlujoQt::ejecutar(const QString& texto, const QList<QVariant>& valores) {
     if (q_.prepare(texto)) {
         for (const QVariant& v : valores)
-            q_.addBindValue(v);
+            q_.addBindValue(comoSeEnlaza(v));
         if (q_.exec())
             return true;
     }

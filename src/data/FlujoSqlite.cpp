@@ -41,6 +41,13 @@ bool FlujoSqlite::ejecutar(const QString& texto) {
         fallo("Unable to execute statement", rc);
         return false;
     }
+    if (st_ == nullptr) {
+        // Only blanks or comments: nothing to run, as Qt's driver says.
+        error_ =
+            QSqlError(QStringLiteral("Unable to execute statement"), QStringLiteral("No query"),
+                      QSqlError::StatementError, QString::number(SQLITE_MISUSE));
+        return false;
+    }
     // One statement at a time, as through Qt's driver.
     if (resto != nullptr && !QByteArray(resto).trimmed().isEmpty()) {
         error_ = QSqlError(QStringLiteral("Unable to execute multiple statements at a time"),
@@ -59,7 +66,12 @@ bool FlujoSqlite::ejecutar(const QString& texto, const QList<QVariant>& valores)
         int rc = SQLITE_OK;
         st_ = cache_->Tomar(db_, texto.toUtf8(), rc);
         if (st_ == nullptr) {
-            fallo("Unable to execute statement", rc);
+            if (rc == SQLITE_MISUSE)
+                error_ = QSqlError(QStringLiteral("Unable to execute statement"),
+                                   QStringLiteral("No query, or more than one statement"),
+                                   QSqlError::StatementError, QString::number(rc));
+            else
+                fallo("Unable to execute statement", rc);
             return false;
         }
         deCache_ = true;
@@ -78,9 +90,24 @@ bool FlujoSqlite::enlazar(const QList<QVariant>& valores) {
         const QVariant& v = valores[i];
         const int n = i + 1;
         int rc = SQLITE_OK;
-        if (v.isNull()) {
-            rc = sqlite3_bind_null(st_, n);
-        } else {
+        switch (v.typeId()) {
+        case QMetaType::QString: {
+            const QByteArray t = v.toString().toUtf8();
+            rc = sqlite3_bind_text64(st_, n, t.constData(), static_cast<sqlite3_uint64>(t.size()),
+                                     SQLITE_TRANSIENT, SQLITE_UTF8);
+            break;
+        }
+        case QMetaType::QByteArray: {
+            const QByteArray b = v.toByteArray();
+            rc = sqlite3_bind_blob64(st_, n, b.constData(), static_cast<sqlite3_uint64>(b.size()),
+                                     SQLITE_TRANSIENT);
+            break;
+        }
+        default:
+            if (v.isNull()) {
+                rc = sqlite3_bind_null(st_, n);
+                break;
+            }
             switch (v.typeId()) {
             case QMetaType::Int:
             case QMetaType::UInt:
@@ -92,12 +119,6 @@ bool FlujoSqlite::enlazar(const QList<QVariant>& valores) {
             case QMetaType::Float:
                 rc = sqlite3_bind_double(st_, n, v.toDouble());
                 break;
-            case QMetaType::QByteArray: {
-                const QByteArray b = v.toByteArray();
-                rc = sqlite3_bind_blob64(st_, n, b.constData(),
-                                         static_cast<sqlite3_uint64>(b.size()), SQLITE_TRANSIENT);
-                break;
-            }
             default: {
                 const QByteArray t = v.toString().toUtf8();
                 rc = sqlite3_bind_text64(st_, n, t.constData(),

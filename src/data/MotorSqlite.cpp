@@ -8,6 +8,26 @@
 #include <QSqlQuery>
 #include <sqlite3.h>
 
+namespace {
+// The last connection the SQLite library linked into the program opened.
+// Every connection that library opens passes through here; one opened by
+// another copy of SQLite (a Qt driver carrying its own) never does.
+sqlite3* gUltimaAbierta = nullptr;
+
+int anotarApertura(sqlite3* db, const char**, const sqlite3_api_routines*) {
+    gUltimaAbierta = db;
+    return SQLITE_OK;
+}
+
+void vigilarAperturas() {
+    static const bool registrado = [] {
+        sqlite3_auto_extension(reinterpret_cast<void (*)()>(&anotarApertura));
+        return true;
+    }();
+    (void)registrado;
+}
+} // namespace
+
 bool MotorSqlite::EsCarpetaLocal(const QString& servidor) {
     const QString s = servidor.trimmed();
     return s.startsWith(u'/') || s.startsWith(QStringLiteral("\\\\"));
@@ -55,6 +75,7 @@ std::optional<ErrorProveedor> MotorSqlite::configurar(QSqlDatabase& db,
                         QStringLiteral("\".");
         return e;
     }
+    vigilarAperturas();
     db.setDatabaseName(archivo);
     db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=10000"));
     return std::nullopt;
@@ -67,11 +88,9 @@ void MotorSqlite::alAbrir(QSqlDatabase& db) {
     // LIKE compares without regard to letter case, as SQL Server's collation does.
     q.exec(QStringLiteral("PRAGMA case_sensitive_like=OFF"));
     // Qt's driver may carry a SQLite of its own: its handle is only used here
-    // when both report the same library.
-    directo_ = false;
-    if (FlujoSqlite::Handle(db) != nullptr && q.exec(QStringLiteral("select sqlite_version()")) &&
-        q.next())
-        directo_ = q.value(0).toString() == QLatin1String(sqlite3_libversion());
+    // when this program's library opened it.
+    sqlite3* h = FlujoSqlite::Handle(db);
+    directo_ = h != nullptr && h == gUltimaAbierta;
 }
 
 std::unique_ptr<FlujoFilas> MotorSqlite::flujo(const QSqlDatabase& db) const {

@@ -95,22 +95,32 @@ QString Traducir(const QString& sql) {
     QString limite; // the row limit of a TOP clause, appended at the end
     int i = 0;
     const int n = static_cast<int>(sql.size());
-    // Text literals compare without regard to letter case, as on the server,
-    // also against expressions such as LTRIM(RTRIM(column)).
+    // Text literals and bound values ("?") compare without regard to letter
+    // case, as on the server, also against expressions such as
+    // LTRIM(RTRIM(column)).
     const bool conIntercalacion =
         !sql.trimmed().startsWith(QStringLiteral("PRAGMA"), Qt::CaseInsensitive);
+    auto intercalar = [&] {
+        if (conIntercalacion && !QStringView(sql)
+                                     .mid(saltarBlancos(sql, i))
+                                     .startsWith(u"COLLATE", Qt::CaseInsensitive))
+            r += i < n && esLetra(sql[i]) ? QStringLiteral(" COLLATE NOCASE ")
+                                          : QStringLiteral(" COLLATE NOCASE");
+    };
     while (i < n) {
         const QChar c = sql[i];
         if (c == u'\'' || c == u'"') {
             const int l = largoLiteral(sql, i);
             r += QStringView(sql).mid(i, l);
             i += l;
-            if (c == u'\'' && conIntercalacion &&
-                !QStringView(sql)
-                     .mid(saltarBlancos(sql, i))
-                     .startsWith(u"COLLATE", Qt::CaseInsensitive))
-                r += i < n && esLetra(sql[i]) ? QStringLiteral(" COLLATE NOCASE ")
-                                              : QStringLiteral(" COLLATE NOCASE");
+            if (c == u'\'')
+                intercalar();
+            continue;
+        }
+        if (c == u'?') {
+            r += c;
+            ++i;
+            intercalar();
             continue;
         }
         if (c == u'[') {

@@ -246,3 +246,60 @@ TEST(ConsultaConValores, ElControladorDeQtEnlazaLoMismo) {
     EXPECT_EQ(qt.texto(0), QStringLiteral("D'ANGELO"));
     EXPECT_FALSE(qt.siguiente());
 }
+
+TEST(ConsultaConValores, CadaTipoSeEnlazaIgualPorLosDosCaminos) {
+    ReiniciarProceso();
+    BaseDePrueba base(QStringLiteral("PRUEBA"), QStringLiteral("CREATE TABLE B (TC TEXT);"
+                                                               "INSERT INTO B VALUES ('FC')"));
+    Conexion cn;
+    cn.Open(base.cadena());
+    const struct {
+        QVariant valor;
+        const char* esperado;
+    } casos[] = {
+        {QString(), "text:''"}, // a null text is the empty text, as a literal ''
+        {QStringLiteral("D'Angelo ñ"), "text:'D''Angelo ñ'"},
+        {QVariant(), "null:NULL"},
+        {QVariant(QMetaType::fromType<int>()), "null:NULL"},
+        {7, "integer:7"},
+        {qint64(-9000000000), "integer:-9000000000"},
+        {true, "integer:1"},
+        {1.5f, "real:1.5"},
+        {2.25, "real:2.25"},
+        {QByteArray(), "blob:X''"},
+        {QByteArray("A"), "blob:X'41'"},
+    };
+    const QString sql = QStringLiteral("SELECT typeof(?) || ':' || quote(?)");
+    auto cache = std::make_shared<CacheSentenciasSqlite>();
+    for (const auto& c : casos) {
+        FlujoSqlite nativo(FlujoSqlite::Handle(cn.db()), cache);
+        FlujoQt qt(cn.db());
+        ASSERT_TRUE(nativo.ejecutar(sql, {c.valor, c.valor})) << c.esperado;
+        ASSERT_TRUE(qt.ejecutar(sql, {c.valor, c.valor})) << c.esperado;
+        ASSERT_TRUE(nativo.siguiente());
+        ASSERT_TRUE(qt.siguiente());
+        EXPECT_EQ(nativo.texto(0), QString::fromUtf8(c.esperado));
+        EXPECT_EQ(qt.texto(0), QString::fromUtf8(c.esperado));
+    }
+    cache->Vaciar();
+
+    // A bound text compares without regard to letter case, as a literal does,
+    // even on a column declared without it.
+    Recordset rs;
+    rs.AbrirConValores(QStringLiteral("SELECT TC FROM B WHERE TC = ?"), {QStringLiteral("fc")},
+                       &cn);
+    ASSERT_FALSE(rs.Eof());
+    EXPECT_EQ(rs.Texto(0), QStringLiteral("FC"));
+    rs.Close();
+
+    // Nothing to run is an error on both paths, never an empty result.
+    for (const QString& vacia : {QString(), QStringLiteral("  -- solo un comentario")}) {
+        FlujoSqlite directo(FlujoSqlite::Handle(cn.db()));
+        EXPECT_FALSE(directo.ejecutar(vacia));
+        EXPECT_TRUE(directo.error().isValid());
+        FlujoSqlite guardado(FlujoSqlite::Handle(cn.db()), cache);
+        EXPECT_FALSE(guardado.ejecutar(vacia, {}));
+        EXPECT_TRUE(guardado.error().isValid());
+        EXPECT_EQ(cache->Guardadas(), 0);
+    }
+}

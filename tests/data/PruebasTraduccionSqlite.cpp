@@ -41,6 +41,10 @@ TEST(TraduccionSqlite, ReescribeLasConstruccionesDelServidor) {
         // A keyword right after the closing quote stays apart from the collation.
         {"SELECT * FROM T WHERE TC = 'FC'order by TC",
          "SELECT * FROM T WHERE TC = 'FC' COLLATE NOCASE order by TC"},
+        // Bound values compare as literals do; a "?" inside a literal is text.
+        {"Select cuenta from A where tc = ? and mes= ?and x = '?'",
+         "Select cuenta from A where tc = ? COLLATE NOCASE and mes= ? COLLATE NOCASE and x = "
+         "'?' COLLATE NOCASE"},
     };
     for (const auto& c : casos)
         EXPECT_EQ(Traducir(QString::fromUtf8(c.sqlServer)), QString::fromUtf8(c.sqlite))

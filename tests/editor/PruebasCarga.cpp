@@ -182,3 +182,22 @@ TEST_F(Carga, UnaConsultaDeMasPorCargaNoPorComprobante) {
     cargar(p);
     EXPECT_EQ(contadores().sentencias, simple + 1);
 }
+
+TEST_F(Carga, LaCabeceraSeEncuentraSinDistinguirMayusculas) {
+    // A header table whose columns carry no case-insensitive collation (a
+    // database not built from the demo schema): the voucher is still found,
+    // as the server's collation finds it.
+    base->base().ejecutar(QStringLiteral(
+        "DROP TABLE V_MV_CPTE;"
+        "CREATE TABLE V_MV_CPTE (TC TEXT, IDCOMPROBANTE TEXT, SUCURSAL TEXT, NUMERO TEXT, "
+        "LETRA TEXT, FECHA TEXT, CUENTA TEXT, IDPROVINCIA TEXT, DOCUMENTONUMERO TEXT);"
+        "INSERT INTO V_MV_CPTE VALUES ('fc', '000100000010a', '0001', '00000010', 'a', "
+        "'2024-03-05', '1.1.02', 'B', '30-11111111-1')"));
+    ParametrosConsulta p;
+    p.tc = QStringLiteral("FC");
+    const ResultadoCarga r = cargar(p, true);
+    ASSERT_TRUE(r.completa);
+    ASSERT_GE(grilla.FilasGrid(), 3);
+    EXPECT_EQ(grilla.Texto(2, 12), QStringLiteral("Cliente SA(1.1.02) Cuit:30-11111111-1"));
+    EXPECT_EQ(grilla.Texto(2, 13), QStringLiteral("Buenos Aires"));
+}
