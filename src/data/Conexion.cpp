@@ -137,8 +137,9 @@ void Conexion::Close() {
 void Conexion::SetDefaultDatabase(const QString& base) {
     exigirAbierta();
     // Results still being read are kept: the database may be reopened.
-    for (Recordset* rs : abiertos_)
-        rs->LeerResto();
+    if (base.trimmed().compare(base_.trimmed(), Qt::CaseInsensitive) != 0)
+        for (Recordset* rs : abiertos_)
+            rs->LeerResto();
     QString nombre = nombre_;
     if (!motor_->cambiarBase(db_, base, nombre)) {
         fallar(ErrorProveedor{CodigosError::FalloProveedor,
