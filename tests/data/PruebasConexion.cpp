@@ -214,6 +214,16 @@ TEST(Recordset, ConexionPorOdbcConElControladorSqliteDeDebian) {
         QStringLiteral("SELECT COUNT(*) AS N FROM MA_CUENTAS WHERE Codigo = 'x'' OR ''1''=''1'"),
         cuenta);
     EXPECT_EQ(cuenta(QStringLiteral("n")).toInt(), 0);
+    // A lookup with bound values goes out as a prepared statement.
+    for (const char* codigo : {"1", "2", "x' OR '1'='1"}) {
+        Recordset valor;
+        gDB().AbrirRecordset(QStringLiteral("SELECT Codigo FROM MA_CUENTAS WHERE Codigo = ?"),
+                             {QString::fromUtf8(codigo)}, valor);
+        ASSERT_EQ(valor.State(), 1) << codigo;
+        EXPECT_EQ(valor.Eof(), codigo[0] == 'x') << codigo;
+        if (!valor.Eof())
+            EXPECT_EQ(valor.Texto(0), QString::fromUtf8(codigo));
+    }
 }
 
 TEST(ArchivoLocal, ArchivoFaltanteOfreceElSelectorYAbreElElegido) {
