@@ -89,43 +89,28 @@ bool FlujoSqlite::enlazar(const QList<QVariant>& valores) {
     for (int i = 0; i < valores.size(); ++i) {
         const QVariant& v = valores[i];
         const int n = i + 1;
+        auto enlazarTexto = [&](const QString& texto) {
+            const QByteArray t = texto.toUtf8();
+            return sqlite3_bind_text64(st_, n, t.constData(), static_cast<sqlite3_uint64>(t.size()),
+                                       SQLITE_TRANSIENT, SQLITE_UTF8);
+        };
         int rc = SQLITE_OK;
-        switch (v.typeId()) {
-        case QMetaType::QString: {
-            const QByteArray t = v.toString().toUtf8();
-            rc = sqlite3_bind_text64(st_, n, t.constData(), static_cast<sqlite3_uint64>(t.size()),
-                                     SQLITE_TRANSIENT, SQLITE_UTF8);
-            break;
-        }
-        case QMetaType::QByteArray: {
+        const int tipo = v.typeId();
+        if (tipo == QMetaType::QString) {
+            rc = enlazarTexto(v.toString());
+        } else if (tipo == QMetaType::QByteArray) {
             const QByteArray b = v.toByteArray();
             rc = sqlite3_bind_blob64(st_, n, b.constData(), static_cast<sqlite3_uint64>(b.size()),
                                      SQLITE_TRANSIENT);
-            break;
-        }
-        default:
-            if (v.isNull()) {
-                rc = sqlite3_bind_null(st_, n);
-                break;
-            }
-            switch (v.typeId()) {
-            case QMetaType::Int:
-            case QMetaType::UInt:
-            case QMetaType::LongLong:
-            case QMetaType::Bool:
-                rc = sqlite3_bind_int64(st_, n, v.toLongLong());
-                break;
-            case QMetaType::Double:
-            case QMetaType::Float:
-                rc = sqlite3_bind_double(st_, n, v.toDouble());
-                break;
-            default: {
-                const QByteArray t = v.toString().toUtf8();
-                rc = sqlite3_bind_text64(st_, n, t.constData(),
-                                         static_cast<sqlite3_uint64>(t.size()), SQLITE_TRANSIENT,
-                                         SQLITE_UTF8);
-            }
-            }
+        } else if (v.isNull()) {
+            rc = sqlite3_bind_null(st_, n);
+        } else if (tipo == QMetaType::Int || tipo == QMetaType::UInt ||
+                   tipo == QMetaType::LongLong || tipo == QMetaType::Bool) {
+            rc = sqlite3_bind_int64(st_, n, v.toLongLong());
+        } else if (tipo == QMetaType::Double || tipo == QMetaType::Float) {
+            rc = sqlite3_bind_double(st_, n, v.toDouble());
+        } else {
+            rc = enlazarTexto(v.toString());
         }
         if (rc != SQLITE_OK) {
             fallo("Unable to bind parameters", rc);
