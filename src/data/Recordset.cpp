@@ -48,7 +48,7 @@ QString Recordset::tabla() const {
     return m.hasMatch() ? m.captured(1) : QString();
 }
 
-void Recordset::exigirCerrado(const Conexion* cn) const {
+void Recordset::antesDeAbrir(const QString& sql, Conexion* cn) {
     if (abierto_)
         throw ErrorVB(CodigosError::ObjetoAbierto,
                       QStringLiteral("La operación no está permitida si el objeto está abierto."),
@@ -56,27 +56,23 @@ void Recordset::exigirCerrado(const Conexion* cn) const {
     if (cn == nullptr)
         throw ErrorVB(CodigosError::ConexionCerrada, QStringLiteral("No hay conexión."),
                       QStringLiteral("ADODB.Recordset"));
-}
-
-void Recordset::Open(const QString& sql, Conexion* cn, int cursorType, int lockType, int) {
-    exigirCerrado(cn);
     cn->exigirAbierta();
     cn->Errors.clear();
     cn->comprobarFallo(FalloInyectado::Operacion::Consultar);
+    contadores().anotar(sql);
+}
+
+void Recordset::Open(const QString& sql, Conexion* cn, int cursorType, int lockType, int) {
+    antesDeAbrir(sql, cn);
     CursorType = cursorType;
     LockType = lockType;
-    contadores().anotar(sql);
     abrir(cn->motorActivo()->traducir(sql), cn, nullptr);
 }
 
 void Recordset::AbrirConValores(const QString& sql, const QList<QVariant>& valores, Conexion* cn) {
-    exigirCerrado(cn);
-    cn->exigirAbierta();
-    cn->Errors.clear();
-    cn->comprobarFallo(FalloInyectado::Operacion::Consultar);
+    antesDeAbrir(sql, cn);
     CursorType = Cursores::SoloAdelante;
     LockType = Bloqueos::SoloLectura;
-    contadores().anotar(sql);
     abrir(cn->motorActivo()->traducirFija(sql), cn, &valores);
 }
 

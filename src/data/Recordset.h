@@ -82,7 +82,8 @@ private:
     enum class Modo { Ninguno, Agregando, Editando };
     void exigirAbierto() const;
     void exigirFila() const;
-    void exigirCerrado(const Conexion* cn) const;
+    // The checks and counts of every open.
+    void antesDeAbrir(const QString& sql, Conexion* cn);
     void abrir(const QString& texto, Conexion* cn, const QList<QVariant>* valores);
     void tomarCampos(const QStringList& campos);
     // The table the statement reads, which updates write.
