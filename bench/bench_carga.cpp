@@ -21,6 +21,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QTableView>
 #include <chrono>
 #include <cstdio>
@@ -215,6 +216,9 @@ MedidaCarga Cargar(const ParametrosConsulta& p, bool conCuentaPrincipal, bool co
         if (conVista) {
             vista = std::make_unique<QTableView>();
             vista->setModel(modelo.get());
+            // As the window's grid: no row header, rows of one fixed height.
+            vista->verticalHeader()->hide();
+            vista->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
             vista->resize(900, 500);
             vista->show();
             QCoreApplication::processEvents();
