@@ -1,10 +1,5 @@
 #include "FlujoQt.h"
-#include "UtilGeneral.h"
 #include <QSqlRecord>
-
-QString FlujoFilas::texto(int i) const {
-    return UtilGeneral::ValorTexto(valor(i));
-}
 
 FlujoQt::FlujoQt(const QSqlDatabase& db) : q_(db) {
     q_.setForwardOnly(true);
