@@ -12,7 +12,6 @@
 #include "CargaAsientos.h"
 #include "Contadores.h"
 #include "DB_Dll.h"
-#include "DialogosGuion.h"
 #include "FiltroAsientos.h"
 #include "GeneradorDemo.h"
 #include "ModeloAsientos.h"
@@ -307,7 +306,6 @@ double PorLinea(double valor, long lineas) {
 } // namespace
 
 int main(int argc, char** argv) {
-    EstablecerDialogos(std::make_shared<DialogosGuion>());
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
 

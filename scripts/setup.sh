@@ -11,7 +11,7 @@ packages=(
   unixodbc unixodbc-dev libsqliteodbc tdsodbc
   libsqlite3-dev sqlite3
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth fonts-dejavu-core
+  xvfb xauth fonts-dejavu-core clang-format
 )
 
 missing=()

@@ -1,5 +1,4 @@
 // tarquel: correction of journal-entry imputations.
-#include "DialogosQt.h"
 #include "Inicio.h"
 #include "Programa.h"
 #include <QApplication>
@@ -7,7 +6,6 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tarquel"));
-    EstablecerDialogos(std::make_shared<DialogosQt>());
     // The suite passes its parameter string as the rest of the command line.
     Programa::EstablecerLineaComando(QApplication::arguments().mid(1).join(u' '));
     return Main();

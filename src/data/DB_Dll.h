@@ -159,6 +159,7 @@ private:
 
 public:
     // Pause between two reconnection attempts (tests shorten it).
+    static constexpr int kEsperaReconexionMs = 500;
     static int esperaReconexionMs;
 
 private:

@@ -22,7 +22,7 @@ bool contieneSinCaso(const QString& texto, const QString& buscado) {
 }
 } // namespace
 
-int DB_Dll::esperaReconexionMs = 500;
+int DB_Dll::esperaReconexionMs = kEsperaReconexionMs;
 
 namespace {
 // The process-wide instances live until the application object goes: their

@@ -9,7 +9,7 @@
 #include <QElapsedTimer>
 #include <QSet>
 
-int CargaAsientos::intervaloMs = 30;
+int CargaAsientos::intervaloMs = kIntervaloMs;
 
 namespace {
 const QChar kSep(0x1F);

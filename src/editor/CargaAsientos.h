@@ -37,6 +37,7 @@ public:
                                   const std::function<bool()>& datosCabecera);
 
     // How often the load publishes rows and lets window events run.
+    static constexpr int kIntervaloMs = 30;
     static int intervaloMs;
 
 private:

@@ -265,8 +265,7 @@ void ModeloAsientos::Ordenar(int columna) {
 
 std::size_t ModeloAsientos::BytesUsados() const {
     return filas_.capacity() * sizeof(Fila) + comprobantes_.capacity() * sizeof(Comprobante) +
-           lineas_.capacity() * sizeof(Linea) + libros_.capacity() * sizeof(Libro) +
-           pool_.bytes();
+           lineas_.capacity() * sizeof(Linea) + libros_.capacity() * sizeof(Libro) + pool_.bytes();
 }
 
 int ModeloAsientos::rowCount(const QModelIndex& parent) const {

@@ -24,9 +24,19 @@ constexpr int Critico = 16;
 constexpr int Pregunta = 32;
 constexpr int Exclamacion = 48;
 constexpr int Informacion = 64;
+constexpr int SegundoPorDefecto = 256;
+constexpr int TerceroPorDefecto = 512;
 constexpr int MascaraBotones = 7;
 constexpr int MascaraIcono = 112;
+constexpr int MascaraPorDefecto = 768;
 } // namespace EstilosMensaje
+
+// The answers of a style's buttons, left to right.
+QList<int> BotonesDeEstilo(int estilo);
+// The index of the default button: 256 asks for the second, 512 for the third.
+int BotonPorDefecto(int estilo);
+// The answer of the default button, what Enter gives.
+int RespuestaPorDefecto(int estilo);
 
 // Rows a search shows: column titles and the text of every cell.
 struct ResultadoConsulta {
@@ -91,6 +101,10 @@ public:
     virtual std::unique_ptr<VentanaReconexion> Reconexion() = 0;
 };
 
-// The side in use; a process-wide choice made at start-up or by a test.
+// The side in use. A side installed by the program or a test is used as it
+// is; otherwise the window library's side, registered when that library is
+// linked into the program.
 Dialogos& dialogos();
 void EstablecerDialogos(std::shared_ptr<Dialogos> d);
+using FabricaDialogos = std::function<std::shared_ptr<Dialogos>()>;
+void EstablecerFabricaDialogos(FabricaDialogos f);

@@ -87,5 +87,4 @@ TEST(PlanillaControl, ElReporteAbreElArchivoEntreComillasSiHayBlancos) {
     ReportePlanilla(g);
     EXPECT_EQ(abierto, u'"' + dir.ruta(QStringLiteral("con blanco/pcc2.xls")) + u'"');
     EXPECT_TRUE(QFile::exists(dir.ruta(QStringLiteral("con blanco/pcc2.xls"))));
-    InfoSistema::EstablecerLanzador(nullptr);
 }

@@ -51,7 +51,6 @@ TEST(DialogoConsulta, DevuelveLoElegidoOVacioSiSeCancela) {
     EXPECT_EQ(guion->peticionesBusqueda[0].consultar(QString()).filas.size(), 3);
     d.Mostrar(QStringLiteral("MA_CUENTAS"), QString()); // nothing queued: cancelled
     EXPECT_EQ(d.ValorElegido(), QString());
-    EstablecerDialogos(std::make_shared<DialogosGuion>());
 }
 
 TEST(VentanaBusqueda, FiltraMientrasSeEscribeYDevuelveLaColumnaPedida) {

@@ -1,21 +1,6 @@
 #include "BaseDePrueba.h"
-#include "Contadores.h"
 #include "DB_Dll.h"
-#include "Programa.h"
-#include "Sesion.h"
 #include <QFile>
-
-std::shared_ptr<DialogosGuion> ReiniciarProceso() {
-    gDB() = DB_Dll();
-    gDBEstadisticas() = DB_Dll();
-    ReiniciarSesion();
-    contadores() = Contadores();
-    DB_Dll::esperaReconexionMs = 0;
-    Programa::TerminarLanzando(true);
-    auto guion = std::make_shared<DialogosGuion>();
-    EstablecerDialogos(guion);
-    return guion;
-}
 
 BaseDePrueba::BaseDePrueba(const QString& nombre, const QString& ddl) : nombre_(nombre) {
     crear(nombre, ddl);

@@ -3,14 +3,11 @@
 // folder, reached the way the program reaches a server (the folder is the
 // server, each database a file in it).
 #include "CarpetaTemporal.h"
-#include "DialogosGuion.h"
+#include "ReinicioPrueba.h"
 #include <QString>
 #include <memory>
 
 class DB_Dll;
-
-// Back to a fresh process: data-access objects, session, counters, dialogs.
-std::shared_ptr<DialogosGuion> ReiniciarProceso();
 
 class BaseDePrueba {
 public:

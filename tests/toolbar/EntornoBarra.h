@@ -1,7 +1,8 @@
 #pragma once
 // A controlled context for the bar: an application folder of its own (where
-// "cn000pr.ini" is looked for), a known user, workstation and command line,
-// all put back when the test ends.
+// "cn000pr.ini" is looked for) and a known user and workstation; the
+// environment variables are put back when the test ends (the program's own
+// values are reset before every case).
 #include "CarpetaTemporal.h"
 #include "Programa.h"
 #include <QByteArray>
@@ -15,10 +16,7 @@ public:
         for (const char* v : variables)
             qunsetenv(v);
         qputenv("USERNAME", "operador1");
-        carpetaAnterior_ = Programa::Carpeta();
-        lineaAnterior_ = Programa::LineaComando();
         Programa::EstablecerCarpeta(carpeta.ruta());
-        Programa::EstablecerLineaComando({});
     }
     ~EntornoBarra() {
         for (const auto& [v, valor] : guardadas_) {
@@ -27,8 +25,6 @@ public:
             else
                 qunsetenv(v);
         }
-        Programa::EstablecerCarpeta(carpetaAnterior_);
-        Programa::EstablecerLineaComando(lineaAnterior_);
     }
     void Ini(const QByteArray& contenido) const { carpeta.escribir("cn000pr.ini", contenido); }
 
@@ -38,6 +34,4 @@ private:
     static constexpr const char* variables[] = {"USERNAME",   "USER",    "COMPUTERNAME",
                                                 "QMR_DBNAME", "GDBNAME", "DBNAME"};
     std::map<const char*, std::pair<bool, QByteArray>> guardadas_;
-    QString carpetaAnterior_;
-    QString lineaAnterior_;
 };

@@ -23,6 +23,26 @@ namespace {
 QString tituloVentana(const QString& titulo) {
     return titulo.isEmpty() ? QApplication::applicationName() : titulo;
 }
+
+// Caption and role of the button that gives an answer.
+std::pair<QString, QMessageBox::ButtonRole> BotonDeRespuesta(int respuesta) {
+    switch (respuesta) {
+    case Respuestas::Cancelar:
+        return {QStringLiteral("Cancelar"), QMessageBox::RejectRole};
+    case Respuestas::Abortar:
+        return {QStringLiteral("&Abortar"), QMessageBox::RejectRole};
+    case Respuestas::Reintentar:
+        return {QStringLiteral("&Reintentar"), QMessageBox::AcceptRole};
+    case Respuestas::Ignorar:
+        return {QStringLiteral("&Ignorar"), QMessageBox::AcceptRole};
+    case Respuestas::Si:
+        return {QStringLiteral("&Sí"), QMessageBox::YesRole};
+    case Respuestas::No:
+        return {QStringLiteral("&No"), QMessageBox::NoRole};
+    default:
+        return {QStringLiteral("Aceptar"), QMessageBox::AcceptRole};
+    }
+}
 } // namespace
 
 QString FiltroQt(const QString& filtro) {
@@ -54,52 +74,20 @@ int DialogosQt::Mensaje(const QString& texto, int estilo, const QString& titulo)
     default:
         break;
     }
-    struct Boton {
-        const char* texto;
-        int respuesta;
-        QMessageBox::ButtonRole rol;
-    };
-    QList<Boton> botones;
-    switch (estilo & EstilosMensaje::MascaraBotones) {
-    case EstilosMensaje::AceptarCancelar:
-        botones = {{"Aceptar", Respuestas::Aceptar, QMessageBox::AcceptRole},
-                   {"Cancelar", Respuestas::Cancelar, QMessageBox::RejectRole}};
-        break;
-    case EstilosMensaje::AbortarReintentarIgnorar:
-        botones = {{"&Abortar", Respuestas::Abortar, QMessageBox::RejectRole},
-                   {"&Reintentar", Respuestas::Reintentar, QMessageBox::AcceptRole},
-                   {"&Ignorar", Respuestas::Ignorar, QMessageBox::AcceptRole}};
-        break;
-    case EstilosMensaje::SiNoCancelar:
-        botones = {{"&Sí", Respuestas::Si, QMessageBox::YesRole},
-                   {"&No", Respuestas::No, QMessageBox::NoRole},
-                   {"Cancelar", Respuestas::Cancelar, QMessageBox::RejectRole}};
-        break;
-    case EstilosMensaje::SiNo:
-        botones = {{"&Sí", Respuestas::Si, QMessageBox::YesRole},
-                   {"&No", Respuestas::No, QMessageBox::NoRole}};
-        break;
-    case EstilosMensaje::ReintentarCancelar:
-        botones = {{"&Reintentar", Respuestas::Reintentar, QMessageBox::AcceptRole},
-                   {"Cancelar", Respuestas::Cancelar, QMessageBox::RejectRole}};
-        break;
-    default:
-        botones = {{"Aceptar", Respuestas::Aceptar, QMessageBox::AcceptRole}};
-        break;
-    }
     QHash<QAbstractButton*, int> respuestaDe;
+    const QList<int> botones = BotonesDeEstilo(estilo);
     for (int i = 0; i < botones.size(); ++i) {
-        QPushButton* b = caja.addButton(QString::fromUtf8(botones[i].texto), botones[i].rol);
-        respuestaDe.insert(b, botones[i].respuesta);
-        const int porDefecto = (estilo >> 8) & 3; // 0, 256, 512: first, second, third button
-        if (i == porDefecto)
+        const auto [texto, rol] = BotonDeRespuesta(botones[i]);
+        QPushButton* b = caja.addButton(texto, rol);
+        respuestaDe.insert(b, botones[i]);
+        if (i == BotonPorDefecto(estilo))
             caja.setDefaultButton(b);
     }
     caja.exec();
     QAbstractButton* pulsado = caja.clickedButton();
     if (pulsado == nullptr || !respuestaDe.contains(pulsado)) {
         // Closing the box counts as its cancel button, or as the only one.
-        return botones.size() == 1 ? botones.first().respuesta : Respuestas::Cancelar;
+        return botones.size() == 1 ? botones.first() : Respuestas::Cancelar;
     }
     return respuestaDe.value(pulsado);
 }

@@ -1,22 +1,6 @@
 #include "DialogosGuion.h"
 #include "ContratoErrores.h"
 
-int DialogosGuion::RespuestaPorDefecto(int estilo) {
-    switch (estilo & EstilosMensaje::MascaraBotones) {
-    case EstilosMensaje::AceptarCancelar:
-        return Respuestas::Aceptar;
-    case EstilosMensaje::AbortarReintentarIgnorar:
-        return Respuestas::Abortar;
-    case EstilosMensaje::SiNoCancelar:
-    case EstilosMensaje::SiNo:
-        return Respuestas::Si;
-    case EstilosMensaje::ReintentarCancelar:
-        return Respuestas::Reintentar;
-    default:
-        return Respuestas::Aceptar;
-    }
-}
-
 int DialogosGuion::Mensaje(const QString& texto, int estilo, const QString& titulo) {
     prompts.append({QStringLiteral("mensaje"), texto, titulo, estilo});
     if (!respuestas.isEmpty())

@@ -43,7 +43,4 @@ public:
 
     // Texts of the message boxes shown so far.
     QStringList mensajes() const;
-
-    // The answer an unscripted message box gets: the first button of its style.
-    static int RespuestaPorDefecto(int estilo);
 };

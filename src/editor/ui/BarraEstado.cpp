@@ -1,9 +1,8 @@
 #include "BarraEstado.h"
+#include "CajaSesion.h"
 #include "ContratoErrores.h"
 #include "DB_Dll.h"
 #include "Sesion.h"
-#include "TextoSql.h"
-#include "UtilGeneral.h"
 #include <QDate>
 #include <QLabel>
 #include <QResizeEvent>
@@ -59,23 +58,7 @@ void ConfigurarBarraEstado(BarraEstado& barra, const QString& mensaje) {
         p->setText(QStringLiteral("Db: ") + db.gDBName);
         p->setToolTip(p->text());
     });
-    IgnorandoErrores([&] {
-        if (s.gCaja.isEmpty())
-            s.gCaja = QStringLiteral("1");
-        const QString d = db.DatosTabla(QStringLiteral("@Admin_V_TA_Cajas"), s.gCaja,
-                                        QStringLiteral("Descripcion"), QStringLiteral("IdCajas"));
-        if (d.trimmed().isEmpty()) {
-            QString sql =
-                QStringLiteral("INSERT INTO @Admin_V_TA_Cajas (IDCAJAS,DESCRIPCION) VALUES('") +
-                TextoSql::Comillas(UtilGeneral::AlinearDerecha(s.gCaja.trimmed(), 4)) +
-                QStringLiteral("','CAJA ") + TextoSql::Comillas(s.gCaja) + QStringLiteral("')");
-            db.EjecutaConsultaSQL(sql);
-        }
-        barra.Panel(QStringLiteral("CAJA"))
-            ->setText(s.gCaja + u' ' +
-                      db.DatosTabla(QStringLiteral("V_TA_Cajas"), s.gCaja,
-                                    QStringLiteral("Descripcion"), QStringLiteral("IdCajas")));
-    });
+    IgnorandoErrores([&] { barra.Panel(QStringLiteral("CAJA"))->setText(CajaSesion(db)); });
     IgnorandoErrores([&] {
         barra.Panel(QStringLiteral("VERSION"))
             ->setText(QStringLiteral("V.") + QStringLiteral(TARQUEL_VERSION));

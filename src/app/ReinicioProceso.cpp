@@ -1,0 +1,26 @@
+#include "ReinicioProceso.h"
+#include "CargaAsientos.h"
+#include "Contadores.h"
+#include "DB_Dll.h"
+#include "DialogoConsulta.h"
+#include "Dialogos.h"
+#include "Dll_Display.h"
+#include "InfoSistema.h"
+#include "Programa.h"
+#include "Sesion.h"
+
+void RestablecerProceso() {
+    gDisplay().CartelCerrar();
+    gDB() = DB_Dll();
+    gDBEstadisticas() = DB_Dll();
+    ReiniciarSesion();
+    contadores() = Contadores();
+    gDialogoConsulta() = DialogoConsulta();
+    EstablecerDialogos(nullptr);
+    InfoSistema::EstablecerLanzador(nullptr);
+    Programa::EstablecerCarpeta(QString());
+    Programa::EstablecerLineaComando(QString());
+    Programa::TerminarLanzando(false);
+    DB_Dll::esperaReconexionMs = DB_Dll::kEsperaReconexionMs;
+    CargaAsientos::intervaloMs = CargaAsientos::kIntervaloMs;
+}
