@@ -64,6 +64,10 @@ frmAcceso::frmAcceso(QWidget* parent) : QDialog(parent) {
 void frmAcceso::crearControles() {
     setWindowTitle(QStringLiteral("Control de Acceso"));
     setFixedSize(Twips(0, 0, 8685, 4695).size());
+    // 8-point captions, as in the main window: they fit their twips widths.
+    QFont fuente = font();
+    fuente.setPointSize(8);
+    setFont(fuente);
     setAutoFillBackground(true);
 
     Label1[2] = Etiqueta(QStringLiteral("Control de Acceso"), this, Twips(0, 0, 8775, 375));
@@ -111,7 +115,7 @@ void frmAcceso::crearControles() {
 
     lstBases = new ListaBases(this);
     lstBases->setGeometry(Twips(5040, 1440, 3375, 1830));
-    lstBases->setFont(QFont(QStringLiteral("Segoe UI")));
+    lstBases->setFont(QFont(QStringLiteral("Segoe UI"), 8));
     CmdRegistrar = Boton(QStringLiteral("Registrar"), this, Twips(5040, 3480, 1095, 255));
     CmdLineaComando =
         Boton(QStringLiteral("Crear Acceso Directo"), this, Twips(6360, 3480, 1950, 255));
@@ -175,7 +179,10 @@ void frmAcceso::MensajeInicial(QLineEdit* caja) {
     QPalette p = caja->palette();
     p.setColor(QPalette::Text, QColor(2, 0, 0));
     caja->setPalette(p);
-    caja->setSelection(0, static_cast<int>(prompt.trimmed().size()));
+    // Selected from its end back to the start, so the prompt shows from its
+    // first word.
+    const int largo = static_cast<int>(prompt.trimmed().size());
+    caja->setSelection(largo, -largo);
     caja->update();
 }
 
