@@ -34,6 +34,9 @@ bool EjecutarDocumento(const QString&, const QString& archivo, const QString& pa
                        const QString& carpeta, int) {
     if (lanzador())
         return lanzador()(archivo, parametros, carpeta);
+    const QUrl direccion(archivo, QUrl::StrictMode);
+    if (direccion.isValid() && direccion.scheme().size() > 1 && !direccion.isLocalFile())
+        return QDesktopServices::openUrl(direccion); // a web address: the browser
     QString ruta = archivo;
     if (ruta.size() >= 2 && ruta.startsWith(u'"') && ruta.endsWith(u'"'))
         ruta = ruta.mid(1, ruta.size() - 2); // a quoted path, as the shell takes it

@@ -8,8 +8,9 @@ namespace InfoSistema {
 
 QString NombreEquipo();
 QString UsuarioWindows();
-// Opens archivo with its associated program ("open"), or starts it when it is
-// a program; true when it could be started.
+// Opens archivo with its associated program ("open"), a web address with the
+// desktop's browser, or starts archivo when it is a program; true when it
+// could be started.
 bool EjecutarDocumento(const QString& operacion, const QString& archivo, const QString& parametros,
                        const QString& carpeta, int modoVentana);
 // A writable folder (the system's temporary folder).

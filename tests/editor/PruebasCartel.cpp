@@ -1,5 +1,6 @@
 #include "Dll_Display.h"
 #include "Lbf_CtrlDisplay.h"
+#include <QDialog>
 #include <QLabel>
 #include <QPushButton>
 #include <gtest/gtest.h>
@@ -30,5 +31,25 @@ TEST(CartelDeProgreso, LineasCancelarYCierre) {
     d.CartelMostrar(cancelado);
     EXPECT_FALSE(cancelado);
     EXPECT_FALSE(d.ventana()->CmdDisplayCancelar->isVisible());
+    d.CartelCerrar();
+}
+
+TEST(CartelDeProgreso, NoQuedaDetrasDeUnaVentanaModal) {
+    Dll_Display d;
+    d.CartelInicio(QStringLiteral("Conectando Base de Datos"), false);
+    ASSERT_TRUE(d.ventana()->isVisible());
+    QDialog modal;
+    modal.setWindowModality(Qt::ApplicationModal);
+    modal.show();
+    EXPECT_FALSE(d.ventana()->isVisible());
+    modal.hide();
+    EXPECT_TRUE(d.ventana()->isVisible());
+    // A sign that was not showing is not brought up by a modal window.
+    d.CartelCerrar();
+    bool cancelado = false;
+    d.CartelMostrar(cancelado);
+    modal.show();
+    modal.hide();
+    EXPECT_FALSE(d.ventana()->isVisible());
     d.CartelCerrar();
 }

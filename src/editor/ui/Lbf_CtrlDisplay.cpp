@@ -68,6 +68,17 @@ bool Lbf_CtrlDisplay::cancelado() const {
     return CmdDisplayCancelar->text() == QLatin1String("Abortado");
 }
 
+bool Lbf_CtrlDisplay::event(QEvent* e) {
+    if (e->type() == QEvent::WindowBlocked && isVisible()) {
+        ocultoPorModal_ = true;
+        hide();
+    } else if (e->type() == QEvent::WindowUnblocked && ocultoPorModal_) {
+        ocultoPorModal_ = false;
+        show();
+    }
+    return QDialog::event(e);
+}
+
 void Lbf_CtrlDisplay::avanzarCuadro() {
     ++cuadro_;
     Image1->setPixmap(Cuadros()[cuadro_ % 12]);

@@ -22,7 +22,14 @@ public:
     // The animation frames (12 pictures drawn once).
     static const QList<QPixmap>& Cuadros();
 
+protected:
+    // A modal window (the access window, a message) blocks the sign: it hides
+    // while that window is up and comes back when it closes, so it never
+    // stays visible behind it.
+    bool event(QEvent* e) override;
+
 private:
     void avanzarCuadro();
     int cuadro_ = 0;
+    bool ocultoPorModal_ = false;
 };

@@ -4,15 +4,12 @@
 #include "UtilGeneral.h"
 #include <QApplication>
 #include <QCalendarWidget>
-#include <QComboBox>
 #include <QDate>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFileDialog>
-#include <QFormLayout>
 #include <QInputDialog>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QProgressBar>
@@ -135,40 +132,24 @@ QString DialogosQt::Calendario(const QString& inicial) {
     return cal->selectedDate().toString(QStringLiteral("dd/MM/yyyy"));
 }
 
+namespace {
+VentanaAcceso& ventanaAcceso() {
+    static VentanaAcceso v;
+    return v;
+}
+} // namespace
+
+void EstablecerVentanaAcceso(VentanaAcceso ventana) {
+    ventanaAcceso() = std::move(ventana);
+}
+
 bool DialogosQt::Acceso(DatosAcceso& datos) {
-    QDialog d;
-    d.setWindowTitle(QStringLiteral("Control de Acceso"));
-    auto* usuario = new QLineEdit(datos.usuario, &d);
-    auto* clave = new QLineEdit(datos.clave, &d);
-    clave->setEchoMode(QLineEdit::Password);
-    auto* base = new QLineEdit(datos.baseDatos, &d);
-    auto* servidor = new QLineEdit(datos.servidor, &d);
-    auto* plataforma = new QComboBox(&d);
-    plataforma->addItems({QStringLiteral("SQL Server"), QStringLiteral("ORACLE")});
-    plataforma->setCurrentIndex(datos.plataforma > 0 ? 1 : 0);
-    auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Usuario"), usuario);
-    form->addRow(QStringLiteral("Contraseña"), clave);
-    form->addRow(QStringLiteral("Base de datos"), base);
-    form->addRow(QStringLiteral("Servidor"), servidor);
-    form->addRow(QStringLiteral("Plataforma"), plataforma);
-    auto* botones = new QDialogButtonBox(&d);
-    botones->addButton(QStringLiteral("Conectar"), QDialogButtonBox::AcceptRole);
-    botones->addButton(QStringLiteral("Cancelar"), QDialogButtonBox::RejectRole);
-    QObject::connect(botones, &QDialogButtonBox::accepted, &d, &QDialog::accept);
-    QObject::connect(botones, &QDialogButtonBox::rejected, &d, &QDialog::reject);
-    auto* capa = new QVBoxLayout(&d);
-    capa->addWidget(new QLabel(QStringLiteral("AUTENTICACION"), &d));
-    capa->addLayout(form);
-    capa->addWidget(botones);
-    if (d.exec() != QDialog::Accepted)
+    if (!ventanaAcceso()) {
+        qWarning("No hay ventana de acceso en este programa: no se pueden pedir los datos de "
+                 "conexión.");
         return false;
-    datos.usuario = usuario->text();
-    datos.clave = clave->text();
-    datos.baseDatos = base->text();
-    datos.servidor = servidor->text();
-    datos.plataforma = plataforma->currentIndex();
-    return true;
+    }
+    return ventanaAcceso()(datos);
 }
 
 namespace {

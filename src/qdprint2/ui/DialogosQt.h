@@ -15,5 +15,12 @@ public:
     std::unique_ptr<VentanaReconexion> Reconexion() override;
 };
 
+// The access window of the program, shown for the access exchange. The
+// library that has the window registers it when it is linked into a program;
+// a program without it cannot ask for connection data (the exchange answers
+// as cancelled).
+using VentanaAcceso = std::function<bool(DatosAcceso&)>;
+void EstablecerVentanaAcceso(VentanaAcceso ventana);
+
 // A file filter in the suite's form ("Description |*.EXT") in Qt's form.
 QString FiltroQt(const QString& filtro);
