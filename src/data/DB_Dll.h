@@ -154,8 +154,7 @@ private:
     static QString FiltrarSentencia(QString& sentencia);
     QVariant buscarExtremo(const QString& funcion, const QString& alias, const QString& QueTabla,
                            const QString& QueCampo, int Tipo, QString* Condicion);
-    bool existeEnTabla(const QString& sql, Recordset* LRCS, bool SoloLectura, bool traducir,
-                       bool conexionPrincipal);
+    bool existeEnTabla(const QString& sql, Recordset* LRCS, bool SoloLectura, bool traducir);
 
 public:
     // Pause between two reconnection attempts (tests shorten it).

@@ -93,7 +93,7 @@ void DB_Dll::PedirParametrosConexion() {
             if (!gServidor.contains(u'#'))
                 gServidor += u'#';
         } else {
-            gProveedor = gDB().pSQLOLEDB();
+            gProveedor = pSQLOLEDB();
         }
     } else {
         gOpenFlag = false;
@@ -132,7 +132,7 @@ void DB_Dll::OpenServerADODB(bool PideParametrosSQL, int lCursor, const QString&
                 gEsAdmin = true;
             } else if (!gDBName.trimmed().isEmpty()) {
                 gCnn->SetDefaultDatabase(gDBName);
-                if (gDB().ExisteTablaDB(QStringLiteral("TA_USUARIOS"))) {
+                if (ExisteTablaDB(QStringLiteral("TA_USUARIOS"))) {
                     if (!MuestraError) {
                         gEsAdmin = true;
                     } else {
@@ -176,9 +176,9 @@ void DB_Dll::OpenServerADODB(bool PideParametrosSQL, int lCursor, const QString&
                     QStringLiteral(
                         "2. Verifique el nombre del servidor, quizas necesite agregarle el "
                         "nombre de la instancia, por ejemplo : ") +
-                    gDB().gServidor + QStringLiteral("\\ORVALIS") + CRLF +
+                    gServidor + QStringLiteral("\\ORVALIS") + CRLF +
                     QStringLiteral("3. Verifique si el inicio de sesion para el usuario ") +
-                    gDB().gUsuario + QStringLiteral(" existe") + CRLF + CRLF + CRLF +
+                    gUsuario + QStringLiteral(" existe") + CRLF + CRLF + CRLF +
                     QStringLiteral(" - Desea Intentarlo Nuevamente??? ");
                 const int r =
                     dialogos().Mensaje(mensaje, EstilosMensaje::SiNo | EstilosMensaje::Critico,
@@ -340,7 +340,7 @@ int DB_Dll::EvaluarPerdidaConexion(long numero, std::int16_t& contador, const QS
         return 0;
     preguntaEnPantalla_ = true;
     const int r = dialogos().Mensaje(QStringLiteral("SE PERDIÓ LA CONEXION CON EL SERVIDOR. (") +
-                                         gDB().gServidor + QStringLiteral(") ") + CRLF + CRLF +
+                                         gServidor + QStringLiteral(") ") + CRLF + CRLF +
                                          QStringLiteral("¿Querés que intentemos reconectar (Sí) ") +
                                          CRLF + QStringLiteral("o cerrar la aplicación (No)?"),
                                      EstilosMensaje::SiNo | EstilosMensaje::Critico,
@@ -398,9 +398,8 @@ bool DB_Dll::IntentarReconexion(std::int16_t intentos, const QString& rutina) {
 }
 
 DB_Dll::Recuperacion DB_Dll::RecuperarConsulta(const ErrorVB& error, int& contador, bool mensaje) {
-    const std::shared_ptr<Conexion>& principal = gDB().gCnn;
-    if (principal && !principal->Errors.isEmpty() &&
-        principal->Errors.first().NativeError == CodigosNativos::ErrorDeRed) {
+    if (gCnn && !gCnn->Errors.isEmpty() &&
+        gCnn->Errors.first().NativeError == CodigosNativos::ErrorDeRed) {
         bool reconectado = ReintentaConectar();
         while (!reconectado) {
             reconectado = ReintentaConectar();
@@ -408,8 +407,8 @@ DB_Dll::Recuperacion DB_Dll::RecuperarConsulta(const ErrorVB& error, int& contad
                 break;
             const int r = dialogos().Mensaje(
                 CRLF + CRLF + CRLF + QStringLiteral("Se perdio la conexion con la base de datos ") +
-                    gDB().gDBName + CRLF + QStringLiteral(" Servidor ") + gDB().gServidor + CRLF +
-                    CRLF + QStringLiteral("Elija SI para reintentar conectarse") + CRLF +
+                    gDBName + CRLF + QStringLiteral(" Servidor ") + gServidor + CRLF + CRLF +
+                    QStringLiteral("Elija SI para reintentar conectarse") + CRLF +
                     QStringLiteral("Elija NO para cerrar la aplicacion") + CRLF + CRLF + CRLF,
                 EstilosMensaje::SiNo | EstilosMensaje::Critico,
                 QStringLiteral("AVISO AL OPERADOR"));

@@ -138,11 +138,9 @@ void DB_Dll::ejecutarSentencia(const QString& SentenciaSQL, long* RecordsAffecte
     if (RecordsAffected != nullptr)
         *RecordsAffected = afectados;
     // A truncation warning outside a transaction is not kept as an error.
-    const std::shared_ptr<Conexion>& principal = gDB().gCnn;
-    if (principal && (principal->Errors.size() == 1 || principal->Errors.size() == 2) &&
-        !contiene(SentenciaSQL, "TRANS") &&
-        principal->Errors.first().NativeError == CodigosNativos::Truncado)
-        principal->Errors.clear();
+    if ((cn.Errors.size() == 1 || cn.Errors.size() == 2) && !contiene(SentenciaSQL, "TRANS") &&
+        cn.Errors.first().NativeError == CodigosNativos::Truncado)
+        cn.Errors.clear();
 }
 
 void DB_Dll::EjecutaConsultaSQL(QString& SentenciaSQL, long* RecordsAffected,
@@ -154,23 +152,23 @@ void DB_Dll::EjecutaConsultaSQL(QString& SentenciaSQL, long* RecordsAffected,
             ejecutarSentencia(SentenciaSQL, RecordsAffected, LRCS);
             return;
         } catch (const ErrorVB& e) {
-            const std::shared_ptr<Conexion>& principal = gDB().gCnn;
-            if (principal && principal->Errors.isEmpty()) {
+            const std::shared_ptr<Conexion>& cn = gCnn;
+            if (cn && cn->Errors.isEmpty()) {
                 // A failure without a provider error (a closed connection) is
                 // still left in the collection, the only report callers read.
-                principal->Errors.append(ErrorProveedor{e.numero, e.descripcion, QString(), 0});
+                cn->Errors.append(ErrorProveedor{e.numero, e.descripcion, QString(), 0});
                 return;
             }
-            if (!principal || contiene(SentenciaSQL, "TRANS"))
+            if (!cn || contiene(SentenciaSQL, "TRANS"))
                 return;
-            const long nativo = principal->Errors.first().NativeError;
+            const long nativo = cn->Errors.first().NativeError;
             if (nativo == CodigosNativos::ErrorDeRed) {
                 if (RecuperarConsulta(e, contador, false) == Recuperacion::Repetir)
                     continue;
                 return;
             }
             if (nativo == CodigosNativos::Truncado)
-                principal->Errors.clear();
+                cn->Errors.clear();
             return;
         }
     }
@@ -200,13 +198,12 @@ void DB_Dll::EjecutaConsultaRSQL(QString& SentenciaSQL, long* RecordsAffected,
     }
 }
 
-bool DB_Dll::existeEnTabla(const QString& sql, Recordset* LRCS, bool SoloLectura, bool traducir,
-                           bool conexionPrincipal) {
+bool DB_Dll::existeEnTabla(const QString& sql, Recordset* LRCS, bool SoloLectura, bool traducir) {
     int contador = 0;
     bool resultado = false;
     for (;;) {
         try {
-            Conexion* cn = conexionPrincipal ? &gDB().conexion() : &conexion();
+            Conexion* cn = &conexion();
             if (LRCS != nullptr) {
                 if (LRCS->State() != 0)
                     LRCS->Close();
@@ -274,7 +271,7 @@ bool DB_Dll::ExisteEnTabla(const QString& Tabla, const QString& ValorBuscado, co
             : conCondicion(QStringLiteral("SELECT TOP 1 * FROM ") + Tabla +
                                QStringLiteral(" with(nolock) "),
                            Condicion);
-    return existeEnTabla(SS_TSinonimos(sql), LRCS, SoloLectura, true, false);
+    return existeEnTabla(SS_TSinonimos(sql), LRCS, SoloLectura, true);
 }
 
 bool DB_Dll::ExisteEnTablaST(const QString& Tabla, const QString& ValorBuscado,
@@ -291,7 +288,7 @@ bool DB_Dll::ExisteEnTablaST(const QString& Tabla, const QString& ValorBuscado,
             : conCondicion(QStringLiteral("SELECT * FROM ") + Tabla +
                                QStringLiteral(" with(nolock)  "),
                            Condicion);
-    return existeEnTabla(sql, LRCS, SoloLectura, false, true);
+    return existeEnTabla(sql, LRCS, SoloLectura, false);
 }
 
 QString DB_Dll::DatosTabla(const QString& Tabla, const QString& ValorBuscado,
@@ -410,7 +407,7 @@ QVariant DB_Dll::BuscaUltimoCodigo(const QString& QueTabla, const QString& QueCa
 bool DB_Dll::ExisteTablaDB(const QString& Tabla) {
     QStringList tablas;
     ContratoErrores c([this](const ErrorVB& e) {
-        return gDB().TratamientoErrores(e, 18, QStringLiteral("VerificaCampos"));
+        return TratamientoErrores(e, 18, QStringLiteral("VerificaCampos"));
     });
     if (!c.paso([&] { tablas = conexion().Tablas(); }))
         return false;
@@ -421,11 +418,11 @@ bool DB_Dll::ExisteTablaDB(const QString& Tabla) {
 }
 
 bool DB_Dll::ExisteCampoDB(const QString& Tabla, const QString& Campo) {
-    if (contiene(gDB().gProveedor, "ORACLE"))
+    if (contiene(gProveedor, "ORACLE"))
         return true;
     QStringList columnas;
     ContratoErrores c([this](const ErrorVB& e) {
-        return gDB().TratamientoErrores(e, 18, QStringLiteral("VerificaCampos"));
+        return TratamientoErrores(e, 18, QStringLiteral("VerificaCampos"));
     });
     if (!c.paso([&] { columnas = conexion().Columnas(Tabla.trimmed()); }))
         return false;
@@ -438,7 +435,7 @@ bool DB_Dll::ExisteCampoDB(const QString& Tabla, const QString& Campo) {
 void DB_Dll::AddField(const QString& Tabla, const QString& Campo, const QString& Tipo,
                       bool PermiteNulos, const QVariant& ValorDefault) {
     ContratoErrores c([this](const ErrorVB& e) {
-        return gDB().TratamientoErrores(e, 18, QStringLiteral("errAddField"));
+        return TratamientoErrores(e, 18, QStringLiteral("errAddField"));
     });
     c.paso([&] {
         QString sql = QStringLiteral("ALTER TABLE dbo.") + Tabla + QStringLiteral(" ADD ") + Campo +
