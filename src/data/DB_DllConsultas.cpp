@@ -4,7 +4,6 @@
 #include "DB_Dll.h"
 #include "Dialogos.h"
 #include "Eventos.h"
-#include "Programa.h"
 #include "TextoSql.h"
 #include "UtilGeneral.h"
 
@@ -44,10 +43,20 @@ bool DB_Dll::cadenaOracle() {
 void DB_Dll::abrirRecordset(QString& SentenciaSQL, const QList<QVariant>* valores, Recordset& LRCS,
                             Conexion* Conexionactiva, int CursorType, int LockType, int Options,
                             bool ConvOracle) {
+    // A load opens a result set per voucher: the contract holds this object
+    // and a plain function, and the steps are run where they stand, so a
+    // call allocates nothing for them.
+    ContratoErrores contrato(
+        [this](const ErrorVB& e) {
+            return RecuperarConexion(e, contadorAbrir_, QStringLiteral("AbrirRecordset"));
+        },
+        [](const ErrorVB& e) {
+            return UtilGeneral::DialogoError(e, 18, QStringLiteral("AbrirRecordset"));
+        });
     QString texto;
-    const std::function<void()> pasos[] = {
-        [&] { CierraRecordset(&LRCS); },
-        [&] { SentenciaSQL = SS_TSinonimos(SentenciaSQL); },
+    contrato.pasos(
+        [&] { CierraRecordset(&LRCS); }, // one still open from an earlier lookup
+        [&] { SentenciaSQL = SS_TSinonimos(SentenciaSQL); }, // the caller's text is rewritten
         [&] {
             if (!AsegurarConexion())
                 throw ErrorVB(CodigosError::SinConexion,
@@ -62,29 +71,7 @@ void DB_Dll::abrirRecordset(QString& SentenciaSQL, const QList<QVariant>* valore
             else
                 LRCS.Open(texto, cn, CursorType, LockType, Options);
             DejarCorrerEventos();
-        },
-    };
-    for (std::size_t paso = 0; paso < std::size(pasos);) {
-        try {
-            pasos[paso]();
-            ++paso;
-        } catch (const ErrorVB& e) {
-            const int r =
-                EvaluarPerdidaConexion(e.numero, contadorAbrir_, QStringLiteral("AbrirRecordset"));
-            if (r == 1)
-                continue;
-            if (r == 2)
-                Programa::Terminar();
-            const int a = UtilGeneral::DialogoError(e, 18, QStringLiteral("AbrirRecordset"));
-            if (a == Respuestas::Reintentar)
-                continue;
-            if (a == Respuestas::Ignorar) {
-                ++paso;
-                continue;
-            }
-            return;
-        }
-    }
+        });
 }
 
 void DB_Dll::AbrirRecordset(const QString& SentenciaSQL, Recordset& LRCS, int CursorType,
@@ -145,33 +132,31 @@ void DB_Dll::ejecutarSentencia(const QString& SentenciaSQL, long* RecordsAffecte
 
 void DB_Dll::EjecutaConsultaSQL(QString& SentenciaSQL, long* RecordsAffected,
                                 std::shared_ptr<Recordset>* LRCS) {
+    using Decision = ContratoErrores::Decision;
     preprocesar(*this, SentenciaSQL);
     int contador = 0;
-    for (;;) {
-        try {
-            ejecutarSentencia(SentenciaSQL, RecordsAffected, LRCS);
-            return;
-        } catch (const ErrorVB& e) {
-            const std::shared_ptr<Conexion>& cn = gCnn;
-            if (cn && cn->Errors.isEmpty()) {
+    // Silent: the provider errors left in the connection are the report.
+    ContratoErrores contrato(
+        [&](const ErrorVB& e) {
+            Conexion& cn = conexion();
+            if (cn.Errors.isEmpty()) {
                 // A failure without a provider error (a closed connection) is
                 // still left in the collection, the only report callers read.
-                cn->Errors.append(ErrorProveedor{e.numero, e.descripcion, QString(), 0});
-                return;
+                cn.Errors.append(ErrorProveedor{e.numero, e.descripcion, QString(), 0});
+                return Decision::Salir;
             }
-            if (!cn || contiene(SentenciaSQL, "TRANS"))
-                return;
-            const long nativo = cn->Errors.first().NativeError;
-            if (nativo == CodigosNativos::ErrorDeRed) {
-                if (RecuperarConsulta(e, contador, false) == Recuperacion::Repetir)
-                    continue;
-                return;
-            }
+            if (contiene(SentenciaSQL, "TRANS"))
+                return Decision::Salir;
+            const long nativo = cn.Errors.first().NativeError;
+            if (nativo == CodigosNativos::ErrorDeRed)
+                return RecuperarConsulta(contador) == Decision::Repetir ? Decision::Repetir
+                                                                        : Decision::Salir;
             if (nativo == CodigosNativos::Truncado)
-                cn->Errors.clear();
-            return;
-        }
-    }
+                cn.Errors.clear();
+            return Decision::Salir;
+        },
+        ContratoErrores::Tratamiento());
+    contrato.paso([&] { ejecutarSentencia(SentenciaSQL, RecordsAffected, LRCS); });
 }
 
 void DB_Dll::EjecutaConsultaRSQL(QString& SentenciaSQL, long* RecordsAffected,
@@ -201,32 +186,25 @@ void DB_Dll::EjecutaConsultaRSQL(QString& SentenciaSQL, long* RecordsAffected,
 bool DB_Dll::existeEnTabla(const QString& sql, Recordset* LRCS, bool SoloLectura, bool traducir) {
     int contador = 0;
     bool resultado = false;
-    for (;;) {
-        try {
-            Conexion* cn = &conexion();
-            if (LRCS != nullptr) {
-                if (LRCS->State() != 0)
-                    LRCS->Close();
-                if (SoloLectura)
-                    LRCS->Open(sql, cn, Cursores::SoloAdelante, Bloqueos::SoloLectura);
-                else
-                    LRCS->Open(sql, cn, LRCS->CursorType, LRCS->LockType);
-                resultado = !LRCS->BOF();
-            } else {
-                Recordset rs;
-                rs.Open(traducir ? ORACLE_Dicc(sql) : sql, cn, Cursores::SoloAdelante,
-                        Bloqueos::SoloLectura);
-                resultado = !rs.BOF();
-                rs.Close();
-            }
-            return resultado;
-        } catch (const ErrorVB& e) {
-            const Recuperacion r = RecuperarConsulta(e, contador, true);
-            if (r == Recuperacion::Repetir)
-                continue;
-            return resultado;
+    contratoConsulta(contador).paso([&] {
+        Conexion* cn = &conexion();
+        if (LRCS != nullptr) {
+            if (LRCS->State() != 0)
+                LRCS->Close();
+            if (SoloLectura)
+                LRCS->Open(sql, cn, Cursores::SoloAdelante, Bloqueos::SoloLectura);
+            else
+                LRCS->Open(sql, cn, LRCS->CursorType, LRCS->LockType);
+            resultado = !LRCS->BOF();
+        } else {
+            Recordset rs;
+            rs.Open(traducir ? ORACLE_Dicc(sql) : sql, cn, Cursores::SoloAdelante,
+                    Bloqueos::SoloLectura);
+            resultado = !rs.BOF();
+            rs.Close();
         }
-    }
+    });
+    return resultado;
 }
 
 namespace {
@@ -324,26 +302,23 @@ QString DB_Dll::DatosTabla(const QString& Tabla, const QString& ValorBuscado,
         sql = prefijo + Campo + QStringLiteral(" = ") + ValorBuscado + sufijo;
     }
     int contador = 0;
-    for (;;) {
-        try {
-            Recordset rs;
-            AbrirRecordset(sql, rs, gCnn.get(), Cursores::SoloAdelante, Bloqueos::SoloLectura, -1,
-                           true);
-            if (!gOpenFlag)
-                return {};
-            QString r;
-            if (!rs.BOF())
-                r = UtilGeneral::ValorTexto(rs(CampoDevuelto));
-            rs.Close();
-            return r;
-        } catch (const ErrorVB& e) {
-            if (IgnoraError)
-                return {};
-            if (RecuperarConsulta(e, contador, true) == Recuperacion::Repetir)
-                continue;
-            return {};
-        }
-    }
+    QString valor;
+    // Errors ignored: the value is empty and nothing is asked.
+    ContratoErrores contrato =
+        IgnoraError ? ContratoErrores(ContratoErrores::Tratamiento()) : contratoConsulta(contador);
+    contrato.paso([&] {
+        Recordset rs;
+        AbrirRecordset(sql, rs, gCnn.get(), Cursores::SoloAdelante, Bloqueos::SoloLectura, -1,
+                       true);
+        if (!gOpenFlag)
+            return;
+        QString leido;
+        if (!rs.BOF())
+            leido = UtilGeneral::ValorTexto(rs(CampoDevuelto));
+        rs.Close();
+        valor = leido;
+    });
+    return valor;
 }
 
 QVariant DB_Dll::buscarExtremo(const QString& funcion, const QString& alias,
