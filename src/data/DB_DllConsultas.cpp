@@ -4,6 +4,7 @@
 #include "DB_Dll.h"
 #include "Dialogos.h"
 #include "Eventos.h"
+#include "MotorOracle.h"
 #include "TextoSql.h"
 #include "UtilGeneral.h"
 
@@ -34,8 +35,7 @@ bool DB_Dll::cadenaOracle() {
     // a statement per voucher.
     if (gCnn->ConnectionString != cadenaVista_) {
         cadenaVista_ = gCnn->ConnectionString;
-        cadenaEsOracle_ =
-            cadenaVista_.indexOf(QStringLiteral("ORACLE"), 1, Qt::CaseInsensitive) >= 1;
+        cadenaEsOracle_ = MotorOracle::Nombrado(cadenaVista_, 1);
     }
     return cadenaEsOracle_;
 }
@@ -114,7 +114,7 @@ void DB_Dll::ejecutarSentencia(const QString& SentenciaSQL, long* RecordsAffecte
                                std::shared_ptr<Recordset>* LRCS) {
     Conexion& cn = conexion();
     long afectados = 0;
-    if (contiene(cn.ConnectionString, "ORACLE")) {
+    if (MotorOracle::Nombrado(cn.ConnectionString)) {
         QString script = SentenciaSQL;
         EjecutarScript(script, afectados);
     } else {
@@ -393,7 +393,7 @@ bool DB_Dll::ExisteTablaDB(const QString& Tabla) {
 }
 
 bool DB_Dll::ExisteCampoDB(const QString& Tabla, const QString& Campo) {
-    if (contiene(gProveedor, "ORACLE"))
+    if (MotorOracle::Nombrado(gProveedor))
         return true;
     QStringList columnas;
     ContratoErrores c([this](const ErrorVB& e) {
