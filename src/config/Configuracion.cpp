@@ -19,7 +19,7 @@ QString leer(DB_Dll& db, QString sql, const QString& clave, QString& valorAux,
              ContratoErrores& contrato, bool cerrarAlSalir) {
     QString resultado;
     Recordset rs;
-    const std::function<void()> pasos[] = {
+    const bool completo = contrato.pasos(
         [&] {
             db.AbrirRecordset(sql, rs, nullptr, Cursores::SoloAdelante, Bloqueos::SoloLectura, -1,
                               true);
@@ -33,14 +33,11 @@ QString leer(DB_Dll& db, QString sql, const QString& clave, QString& valorAux,
                 valorAux = UtilGeneral::ValorTexto(rs(QStringLiteral("ValorAux")));
             }
         },
-        [&] { db.CierraRecordset(&rs); },
-    };
-    for (const auto& paso : pasos) {
-        if (!contrato.paso(paso)) {
-            if (cerrarAlSalir)
-                IgnorandoErrores([&] { db.CierraRecordset(&rs); });
-            return cerrarAlSalir ? QString() : resultado;
-        }
+        [&] { db.CierraRecordset(&rs); });
+    if (!completo) {
+        if (cerrarAlSalir)
+            IgnorandoErrores([&] { db.CierraRecordset(&rs); });
+        return cerrarAlSalir ? QString() : resultado;
     }
     if (clave.trimmed().compare(QStringLiteral("THEME"), Qt::CaseInsensitive) == 0 &&
         resultado.trimmed().isEmpty())

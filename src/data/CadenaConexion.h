@@ -16,9 +16,6 @@ public:
     QString valorDe(std::initializer_list<const char*> claves) const;
 
     QString proveedor() const { return valor(QStringLiteral("Provider")); }
-    bool esOracle() const {
-        return proveedor().contains(QStringLiteral("ORACLE"), Qt::CaseInsensitive);
-    }
     bool esJet() const {
         return proveedor().contains(QStringLiteral("Jet.OLEDB"), Qt::CaseInsensitive);
     }

@@ -6,6 +6,7 @@
 // error log. One main instance serves the whole program; a second one reaches
 // the statistics database.
 #include "Conexion.h"
+#include "ContratoErrores.h"
 #include "Dialogos.h"
 #include "Recordset.h"
 #include <QVariant>
@@ -136,12 +137,23 @@ private:
     void ArmarCadenaConexion();
     void PedirParametrosConexion();
     void BuscarArchivoBase(bool& cancelado);
+    // The message of a connection the provider refused.
+    QString MensajeErrorConexion(const ErrorProveedor& error) const;
     int EvaluarPerdidaConexion(long numero, std::int16_t& contador, const QString& rutina);
     bool IntentarReconexion(std::int16_t intentos, const QString& rutina);
-    // The query recovery rule of the row tests, single values and statements.
-    // Returns what the failed routine does next.
-    enum class Recuperacion { Repetir, Siguiente, Salir };
-    Recuperacion RecuperarConsulta(const ErrorVB& error, int& contador, bool mensaje);
+    // The recovery of AbrirRecordset and AsegurarConexion: a lost connection
+    // reopened repeats the failed step, one the operator gives up ends the
+    // program; any other error goes to the routine's treatment.
+    ContratoErrores::Decision RecuperarConexion(const ErrorVB& error, std::int16_t& contador,
+                                                const QString& rutina);
+    // The query recovery rule of the row tests, single values and statements:
+    // a statement that failed because the network dropped is repeated once
+    // the connection is back, at most twice per call (contador counts);
+    // anything else goes to the treatment.
+    ContratoErrores::Decision RecuperarConsulta(int& contador);
+    // The contract of the row tests and single values: the query recovery
+    // rule, then the generic message (Abort/Retry/Ignore).
+    ContratoErrores contratoConsulta(int& contador);
     void EjecutarScript(QString& script, long& afectados);
     // AbrirRecordset, with the values of the "?" marks when valores is given.
     void abrirRecordset(QString& SentenciaSQL, const QList<QVariant>* valores, Recordset& LRCS,
@@ -154,8 +166,7 @@ private:
     static QString FiltrarSentencia(QString& sentencia);
     QVariant buscarExtremo(const QString& funcion, const QString& alias, const QString& QueTabla,
                            const QString& QueCampo, int Tipo, QString* Condicion);
-    bool existeEnTabla(const QString& sql, Recordset* LRCS, bool SoloLectura, bool traducir,
-                       bool conexionPrincipal);
+    bool existeEnTabla(const QString& sql, Recordset* LRCS, bool SoloLectura, bool traducir);
 
 public:
     // Pause between two reconnection attempts (tests shorten it).

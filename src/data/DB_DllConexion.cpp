@@ -93,21 +93,77 @@ void DB_Dll::PedirParametrosConexion() {
             if (!gServidor.contains(u'#'))
                 gServidor += u'#';
         } else {
-            gProveedor = gDB().pSQLOLEDB();
+            gProveedor = pSQLOLEDB();
         }
     } else {
         gOpenFlag = false;
     }
 }
 
+QString DB_Dll::MensajeErrorConexion(const ErrorProveedor& pe) const {
+    return QStringLiteral(" Estado de Sql: ") + pe.SQLState + CR +
+           QStringLiteral("Numero de Error: ") + QString::number(pe.Number) + CR +
+           QStringLiteral("Descripcion: ") + pe.Description + CR +
+           QStringLiteral("Codigo Nativo: ") + QString::number(pe.NativeError) + CR + CRLF +
+           QStringLiteral("Nombre de Proceso: ") + Programa::NombreEjecutable() + CR + CRLF + CRLF +
+           QStringLiteral("1. Verifique el Usuario, contraseña y base de datos") + CRLF +
+           QStringLiteral("2. Verifique el nombre del servidor, quizas necesite agregarle el "
+                          "nombre de la instancia, por ejemplo : ") +
+           gServidor + QStringLiteral("\\ORVALIS") + CRLF +
+           QStringLiteral("3. Verifique si el inicio de sesion para el usuario ") + gUsuario +
+           QStringLiteral(" existe") + CRLF + CRLF + CRLF +
+           QStringLiteral(" - Desea Intentarlo Nuevamente??? ");
+}
+
 void DB_Dll::OpenServerADODB(bool PideParametrosSQL, int lCursor, const QString& ConnString,
                              bool ValidaAdmin, bool MuestraError) {
+    using Decision = ContratoErrores::Decision;
     gOpenFlag = true;
     if (gProveedor.isEmpty())
         gProveedor = QStringLiteral("SQLOLEDB");
     bool yaReintentado = false;
+    // An object found already open is closed and the step repeated, once per call.
+    auto cerrarYRepetir = [&](const ErrorVB& e) {
+        if (e.numero != CodigosError::ObjetoAbierto || yaReintentado)
+            return false;
+        yaReintentado = true;
+        gCnn->Close();
+        return true;
+    };
+    ContratoErrores contrato(
+        [&](const ErrorVB& e) {
+            if (!MuestraError) {
+                if (cerrarYRepetir(e))
+                    return Decision::Repetir;
+                gOpenFlag = false;
+                return Decision::Salir;
+            }
+            if (gCnn && !gCnn->Errors.isEmpty()) {
+                // The provider refused: the operator may correct the access data.
+                const int r =
+                    dialogos().Mensaje(MensajeErrorConexion(gCnn->Errors.first()),
+                                       EstilosMensaje::SiNo | EstilosMensaje::Critico,
+                                       QStringLiteral(" Error de Conexion a Base de Datos"));
+                if (r == Respuestas::No) {
+                    gOpenFlag = false;
+                    return Decision::Salir;
+                }
+                gCnn->Errors.clear();
+                PedirParametrosConexion();
+                if (!gOpenFlag)
+                    return Decision::Salir; // the access window was cancelled
+                ArmarCadenaConexion();
+                return Decision::Repetir;
+            }
+            return cerrarYRepetir(e) ? Decision::Repetir : Decision::Tratar;
+        },
+        // Any other error is shown and the routine leaves, gOpenFlag as it was.
+        [](const ErrorVB& e) {
+            dialogos().Mensaje(e.descripcion, EstilosMensaje::SoloAceptar, QString());
+            return Respuestas::Aceptar;
+        });
 
-    const std::function<void()> pasos[] = {
+    contrato.pasos(
         [&] {
             if (!ConnString.trimmed().isEmpty())
                 gConnString = ConnString;
@@ -115,11 +171,13 @@ void DB_Dll::OpenServerADODB(bool PideParametrosSQL, int lCursor, const QString&
                 ArmarCadenaConexion();
         },
         [&] {
-            if (PideParametrosSQL) {
-                PedirParametrosConexion();
-                if (gOpenFlag)
-                    ArmarCadenaConexion();
-            }
+            if (!PideParametrosSQL)
+                return;
+            PedirParametrosConexion();
+            if (!gOpenFlag)
+                contrato.salir(); // the access window was cancelled: nothing is opened
+            else
+                ArmarCadenaConexion();
         },
         [&] {
             Conexion& cn = conexion();
@@ -132,7 +190,7 @@ void DB_Dll::OpenServerADODB(bool PideParametrosSQL, int lCursor, const QString&
                 gEsAdmin = true;
             } else if (!gDBName.trimmed().isEmpty()) {
                 gCnn->SetDefaultDatabase(gDBName);
-                if (gDB().ExisteTablaDB(QStringLiteral("TA_USUARIOS"))) {
+                if (ExisteTablaDB(QStringLiteral("TA_USUARIOS"))) {
                     if (!MuestraError) {
                         gEsAdmin = true;
                     } else {
@@ -144,65 +202,7 @@ void DB_Dll::OpenServerADODB(bool PideParametrosSQL, int lCursor, const QString&
                     }
                 }
             }
-        },
-    };
-
-    for (std::size_t paso = 0; paso < std::size(pasos);) {
-        try {
-            pasos[paso]();
-            if (paso == 1 && !gOpenFlag)
-                return; // the access window was cancelled: nothing is opened
-            ++paso;
-        } catch (const ErrorVB& e) {
-            if (!MuestraError) {
-                if (e.numero == CodigosError::ObjetoAbierto && !yaReintentado) {
-                    yaReintentado = true;
-                    gCnn->Close();
-                    continue;
-                }
-                gOpenFlag = false;
-                return;
-            }
-            if (gCnn && !gCnn->Errors.isEmpty()) {
-                const ErrorProveedor pe = gCnn->Errors.first();
-                const QString mensaje =
-                    QStringLiteral(" Estado de Sql: ") + pe.SQLState + CR +
-                    QStringLiteral("Numero de Error: ") + QString::number(pe.Number) + CR +
-                    QStringLiteral("Descripcion: ") + pe.Description + CR +
-                    QStringLiteral("Codigo Nativo: ") + QString::number(pe.NativeError) + CR +
-                    CRLF + QStringLiteral("Nombre de Proceso: ") + Programa::NombreEjecutable() +
-                    CR + CRLF + CRLF +
-                    QStringLiteral("1. Verifique el Usuario, contraseña y base de datos") + CRLF +
-                    QStringLiteral(
-                        "2. Verifique el nombre del servidor, quizas necesite agregarle el "
-                        "nombre de la instancia, por ejemplo : ") +
-                    gDB().gServidor + QStringLiteral("\\ORVALIS") + CRLF +
-                    QStringLiteral("3. Verifique si el inicio de sesion para el usuario ") +
-                    gDB().gUsuario + QStringLiteral(" existe") + CRLF + CRLF + CRLF +
-                    QStringLiteral(" - Desea Intentarlo Nuevamente??? ");
-                const int r =
-                    dialogos().Mensaje(mensaje, EstilosMensaje::SiNo | EstilosMensaje::Critico,
-                                       QStringLiteral(" Error de Conexion a Base de Datos"));
-                if (r == Respuestas::No) {
-                    gOpenFlag = false;
-                    return;
-                }
-                gCnn->Errors.clear();
-                PedirParametrosConexion();
-                if (!gOpenFlag)
-                    return; // the access window was cancelled
-                ArmarCadenaConexion();
-                continue; // the failed step again
-            }
-            if (e.numero == CodigosError::ObjetoAbierto && !yaReintentado) {
-                yaReintentado = true;
-                gCnn->Close();
-                continue;
-            }
-            dialogos().Mensaje(e.descripcion, EstilosMensaje::SoloAceptar, QString());
-            return;
-        }
-    }
+        });
 }
 
 void DB_Dll::BuscarArchivoBase(bool& cancelado) {
@@ -217,87 +217,91 @@ void DB_Dll::BuscarArchivoBase(bool& cancelado) {
 
 void DB_Dll::OpenLocalADODB(const QString& ConnString, const QString& CadenaID,
                             const QString& CadenaPWD) {
-    for (;;) {
-        if (gDBName.trimmed().isEmpty()) {
-            bool cancelado = false;
+    using Decision = ContratoErrores::Decision;
+    // The file is asked for when its name is blank; false when the chooser
+    // was cancelled.
+    auto archivoElegido = [&] {
+        bool cancelado = false;
+        if (gDBName.trimmed().isEmpty())
             BuscarArchivoBase(cancelado);
-            if (cancelado)
-                return;
-        }
-        QString cadena = !ConnString.isEmpty()
-                             ? ConnString
-                             : QStringLiteral("PROVIDER=") + gProveedor + QStringLiteral(";") +
-                                   QStringLiteral("Data Source =") + gDBName + QStringLiteral(";") +
-                                   CadenaID + QStringLiteral("=") + gUsuario + QStringLiteral(";") +
-                                   CadenaPWD + QStringLiteral("=") + gUserPassWord +
-                                   QStringLiteral(";") + gExtended;
-        bool otraVez = false;
-        for (;;) {
-            try {
-                conexion().Open(cadena);
-                gConnString = cadena;
-                return;
-            } catch (const ErrorVB& e) {
-                if (gCnn->Errors.isEmpty()) {
-                    dialogos().Mensaje(QString::number(e.numero) + QStringLiteral("  ") +
-                                           e.descripcion,
-                                       EstilosMensaje::Critico, QString());
-                    return;
-                }
-                const QString estado = gCnn->Errors.first().SQLState;
-                if (estado == QLatin1String("3024") || estado == QLatin1String("3051") ||
-                    estado == QLatin1String("3044")) {
-                    bool cancelado = false;
-                    BuscarArchivoBase(cancelado);
-                    if (cancelado)
-                        return;
-                    otraVez = true;
-                    break;
-                }
-                if (estado == QLatin1String("3031")) {
-                    if (gIgnoraPassWord.toBool()) {
-                        cadena += QStringLiteral("Jet OLEDB:Database Password=") + gUserPassWord +
-                                  QStringLiteral(";");
-                    } else {
-                        const QString clave =
-                            dialogos().Entrada(QStringLiteral("ingrese el password:"),
-                                               QStringLiteral("Password Access"), QString());
-                        cadena += QStringLiteral(" Jet OLEDB:Database Password=") + clave +
-                                  QStringLiteral(";");
-                    }
-                    continue;
-                }
-                dialogos().Mensaje(QString::number(e.numero) + QStringLiteral("  ") + e.descripcion,
-                                   EstilosMensaje::Critico, QString());
-                return;
+        return !cancelado;
+    };
+    auto cadenaLocal = [&] {
+        return !ConnString.isEmpty()
+                   ? ConnString
+                   : QStringLiteral("PROVIDER=") + gProveedor + QStringLiteral(";") +
+                         QStringLiteral("Data Source =") + gDBName + QStringLiteral(";") +
+                         CadenaID + QStringLiteral("=") + gUsuario + QStringLiteral(";") +
+                         CadenaPWD + QStringLiteral("=") + gUserPassWord + QStringLiteral(";") +
+                         gExtended;
+    };
+    QString cadena;
+    ContratoErrores contrato(
+        [&](const ErrorVB&) {
+            if (!gCnn || gCnn->Errors.isEmpty())
+                return Decision::Tratar;
+            const QString estado = gCnn->Errors.first().SQLState;
+            if (estado == QLatin1String("3024") || estado == QLatin1String("3051") ||
+                estado == QLatin1String("3044")) {
+                // File missing, locked or out of reach: another one is chosen.
+                bool cancelado = false;
+                BuscarArchivoBase(cancelado);
+                if (cancelado || !archivoElegido())
+                    return Decision::Salir;
+                cadena = cadenaLocal();
+                return Decision::Repetir;
             }
-        }
-        if (!otraVez)
-            return;
-    }
+            if (estado == QLatin1String("3031")) {
+                // The file has a password.
+                if (gIgnoraPassWord.toBool()) {
+                    cadena += QStringLiteral("Jet OLEDB:Database Password=") + gUserPassWord +
+                              QStringLiteral(";");
+                } else {
+                    const QString clave =
+                        dialogos().Entrada(QStringLiteral("ingrese el password:"),
+                                           QStringLiteral("Password Access"), QString());
+                    cadena += QStringLiteral(" Jet OLEDB:Database Password=") + clave +
+                              QStringLiteral(";");
+                }
+                return Decision::Repetir;
+            }
+            return Decision::Tratar;
+        },
+        [](const ErrorVB& e) {
+            dialogos().Mensaje(QString::number(e.numero) + QStringLiteral("  ") + e.descripcion,
+                               EstilosMensaje::Critico, QString());
+            return Respuestas::Aceptar;
+        });
+
+    contrato.pasos(
+        [&] {
+            if (!archivoElegido())
+                contrato.salir();
+        },
+        [&] { cadena = cadenaLocal(); },
+        [&] {
+            conexion().Open(cadena);
+            gConnString = cadena;
+        });
 }
 
 bool DB_Dll::AsegurarConexion() {
-    for (;;) {
-        try {
-            Conexion& cn = conexion();
-            if (cn.State() != 1)
-                cn.Open(gConnString);
-            gOpenFlag = cn.State() == 1;
-            return gOpenFlag;
-        } catch (const ErrorVB& e) {
-            const int r = EvaluarPerdidaConexion(e.numero, contadorAsegurar_,
-                                                 QStringLiteral("AsegurarConexion"));
-            if (r == 1)
-                continue;
-            if (r == 2)
-                Programa::Terminar();
-            if (r == 0 && UtilGeneral::DialogoError(e, 18, QStringLiteral("AsegurarConexion")) ==
-                              Respuestas::Reintentar)
-                continue;
-            return false;
-        }
-    }
+    ContratoErrores contrato(
+        [this](const ErrorVB& e) {
+            return RecuperarConexion(e, contadorAsegurar_, QStringLiteral("AsegurarConexion"));
+        },
+        [](const ErrorVB& e) {
+            return UtilGeneral::DialogoError(e, 18, QStringLiteral("AsegurarConexion"));
+        });
+    bool abierta = false;
+    contrato.paso([&] {
+        Conexion& cn = conexion();
+        if (cn.State() != 1)
+            cn.Open(gConnString);
+        gOpenFlag = cn.State() == 1;
+        abierta = gOpenFlag;
+    });
+    return abierta;
 }
 
 bool DB_Dll::ReintentaConectar() {
@@ -340,7 +344,7 @@ int DB_Dll::EvaluarPerdidaConexion(long numero, std::int16_t& contador, const QS
         return 0;
     preguntaEnPantalla_ = true;
     const int r = dialogos().Mensaje(QStringLiteral("SE PERDIÓ LA CONEXION CON EL SERVIDOR. (") +
-                                         gDB().gServidor + QStringLiteral(") ") + CRLF + CRLF +
+                                         gServidor + QStringLiteral(") ") + CRLF + CRLF +
                                          QStringLiteral("¿Querés que intentemos reconectar (Sí) ") +
                                          CRLF + QStringLiteral("o cerrar la aplicación (No)?"),
                                      EstilosMensaje::SiNo | EstilosMensaje::Critico,
@@ -397,36 +401,45 @@ bool DB_Dll::IntentarReconexion(std::int16_t intentos, const QString& rutina) {
     }
 }
 
-DB_Dll::Recuperacion DB_Dll::RecuperarConsulta(const ErrorVB& error, int& contador, bool mensaje) {
-    const std::shared_ptr<Conexion>& principal = gDB().gCnn;
-    if (principal && !principal->Errors.isEmpty() &&
-        principal->Errors.first().NativeError == CodigosNativos::ErrorDeRed) {
-        bool reconectado = ReintentaConectar();
-        while (!reconectado) {
-            reconectado = ReintentaConectar();
-            if (reconectado)
-                break;
-            const int r = dialogos().Mensaje(
-                CRLF + CRLF + CRLF + QStringLiteral("Se perdio la conexion con la base de datos ") +
-                    gDB().gDBName + CRLF + QStringLiteral(" Servidor ") + gDB().gServidor + CRLF +
-                    CRLF + QStringLiteral("Elija SI para reintentar conectarse") + CRLF +
-                    QStringLiteral("Elija NO para cerrar la aplicacion") + CRLF + CRLF + CRLF,
-                EstilosMensaje::SiNo | EstilosMensaje::Critico,
-                QStringLiteral("AVISO AL OPERADOR"));
-            if (r != Respuestas::Si)
-                Programa::Terminar();
-        }
-        if (++contador < 3)
-            return Recuperacion::Repetir;
+ContratoErrores::Decision DB_Dll::RecuperarConexion(const ErrorVB& error, std::int16_t& contador,
+                                                    const QString& rutina) {
+    switch (EvaluarPerdidaConexion(error.numero, contador, rutina)) {
+    case 1:
+        return ContratoErrores::Decision::Repetir;
+    case 2:
+        Programa::Terminar();
+    default:
+        return ContratoErrores::Decision::Tratar;
     }
-    if (!mensaje)
-        return Recuperacion::Salir;
-    const int r = dialogos().Mensaje(
-        error.descripcion, EstilosMensaje::AbortarReintentarIgnorar | EstilosMensaje::Critico,
-        QStringLiteral("Aviso al Operador"));
-    if (r == Respuestas::Reintentar)
-        return Recuperacion::Repetir;
-    if (r == Respuestas::Ignorar)
-        return Recuperacion::Siguiente;
-    return Recuperacion::Salir;
+}
+
+ContratoErrores::Decision DB_Dll::RecuperarConsulta(int& contador) {
+    if (!gCnn || gCnn->Errors.isEmpty() ||
+        gCnn->Errors.first().NativeError != CodigosNativos::ErrorDeRed)
+        return ContratoErrores::Decision::Tratar;
+    bool reconectado = ReintentaConectar();
+    while (!reconectado) {
+        reconectado = ReintentaConectar();
+        if (reconectado)
+            break;
+        const int r = dialogos().Mensaje(
+            CRLF + CRLF + CRLF + QStringLiteral("Se perdio la conexion con la base de datos ") +
+                gDBName + CRLF + QStringLiteral(" Servidor ") + gServidor + CRLF + CRLF +
+                QStringLiteral("Elija SI para reintentar conectarse") + CRLF +
+                QStringLiteral("Elija NO para cerrar la aplicacion") + CRLF + CRLF + CRLF,
+            EstilosMensaje::SiNo | EstilosMensaje::Critico, QStringLiteral("AVISO AL OPERADOR"));
+        if (r != Respuestas::Si)
+            Programa::Terminar();
+    }
+    return ++contador < 3 ? ContratoErrores::Decision::Repetir : ContratoErrores::Decision::Tratar;
+}
+
+ContratoErrores DB_Dll::contratoConsulta(int& contador) {
+    return ContratoErrores(
+        [this, &contador](const ErrorVB&) { return RecuperarConsulta(contador); },
+        [](const ErrorVB& e) {
+            return dialogos().Mensaje(
+                e.descripcion, EstilosMensaje::AbortarReintentarIgnorar | EstilosMensaje::Critico,
+                QStringLiteral("Aviso al Operador"));
+        });
 }

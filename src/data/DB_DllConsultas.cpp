@@ -4,7 +4,7 @@
 #include "DB_Dll.h"
 #include "Dialogos.h"
 #include "Eventos.h"
-#include "Programa.h"
+#include "MotorOracle.h"
 #include "TextoSql.h"
 #include "UtilGeneral.h"
 
@@ -35,8 +35,7 @@ bool DB_Dll::cadenaOracle() {
     // a statement per voucher.
     if (gCnn->ConnectionString != cadenaVista_) {
         cadenaVista_ = gCnn->ConnectionString;
-        cadenaEsOracle_ =
-            cadenaVista_.indexOf(QStringLiteral("ORACLE"), 1, Qt::CaseInsensitive) >= 1;
+        cadenaEsOracle_ = MotorOracle::Nombrado(cadenaVista_, 1);
     }
     return cadenaEsOracle_;
 }
@@ -44,10 +43,20 @@ bool DB_Dll::cadenaOracle() {
 void DB_Dll::abrirRecordset(QString& SentenciaSQL, const QList<QVariant>* valores, Recordset& LRCS,
                             Conexion* Conexionactiva, int CursorType, int LockType, int Options,
                             bool ConvOracle) {
+    // A load opens a result set per voucher: the contract holds this object
+    // and a plain function, and the steps are run where they stand, so a
+    // call allocates nothing for them.
+    ContratoErrores contrato(
+        [this](const ErrorVB& e) {
+            return RecuperarConexion(e, contadorAbrir_, QStringLiteral("AbrirRecordset"));
+        },
+        [](const ErrorVB& e) {
+            return UtilGeneral::DialogoError(e, 18, QStringLiteral("AbrirRecordset"));
+        });
     QString texto;
-    const std::function<void()> pasos[] = {
-        [&] { CierraRecordset(&LRCS); },
-        [&] { SentenciaSQL = SS_TSinonimos(SentenciaSQL); },
+    contrato.pasos(
+        [&] { CierraRecordset(&LRCS); }, // one still open from an earlier lookup
+        [&] { SentenciaSQL = SS_TSinonimos(SentenciaSQL); }, // the caller's text is rewritten
         [&] {
             if (!AsegurarConexion())
                 throw ErrorVB(CodigosError::SinConexion,
@@ -62,29 +71,7 @@ void DB_Dll::abrirRecordset(QString& SentenciaSQL, const QList<QVariant>* valore
             else
                 LRCS.Open(texto, cn, CursorType, LockType, Options);
             DejarCorrerEventos();
-        },
-    };
-    for (std::size_t paso = 0; paso < std::size(pasos);) {
-        try {
-            pasos[paso]();
-            ++paso;
-        } catch (const ErrorVB& e) {
-            const int r =
-                EvaluarPerdidaConexion(e.numero, contadorAbrir_, QStringLiteral("AbrirRecordset"));
-            if (r == 1)
-                continue;
-            if (r == 2)
-                Programa::Terminar();
-            const int a = UtilGeneral::DialogoError(e, 18, QStringLiteral("AbrirRecordset"));
-            if (a == Respuestas::Reintentar)
-                continue;
-            if (a == Respuestas::Ignorar) {
-                ++paso;
-                continue;
-            }
-            return;
-        }
-    }
+        });
 }
 
 void DB_Dll::AbrirRecordset(const QString& SentenciaSQL, Recordset& LRCS, int CursorType,
@@ -127,7 +114,7 @@ void DB_Dll::ejecutarSentencia(const QString& SentenciaSQL, long* RecordsAffecte
                                std::shared_ptr<Recordset>* LRCS) {
     Conexion& cn = conexion();
     long afectados = 0;
-    if (contiene(cn.ConnectionString, "ORACLE")) {
+    if (MotorOracle::Nombrado(cn.ConnectionString)) {
         QString script = SentenciaSQL;
         EjecutarScript(script, afectados);
     } else {
@@ -138,42 +125,38 @@ void DB_Dll::ejecutarSentencia(const QString& SentenciaSQL, long* RecordsAffecte
     if (RecordsAffected != nullptr)
         *RecordsAffected = afectados;
     // A truncation warning outside a transaction is not kept as an error.
-    const std::shared_ptr<Conexion>& principal = gDB().gCnn;
-    if (principal && (principal->Errors.size() == 1 || principal->Errors.size() == 2) &&
-        !contiene(SentenciaSQL, "TRANS") &&
-        principal->Errors.first().NativeError == CodigosNativos::Truncado)
-        principal->Errors.clear();
+    if ((cn.Errors.size() == 1 || cn.Errors.size() == 2) && !contiene(SentenciaSQL, "TRANS") &&
+        cn.Errors.first().NativeError == CodigosNativos::Truncado)
+        cn.Errors.clear();
 }
 
 void DB_Dll::EjecutaConsultaSQL(QString& SentenciaSQL, long* RecordsAffected,
                                 std::shared_ptr<Recordset>* LRCS) {
+    using Decision = ContratoErrores::Decision;
     preprocesar(*this, SentenciaSQL);
     int contador = 0;
-    for (;;) {
-        try {
-            ejecutarSentencia(SentenciaSQL, RecordsAffected, LRCS);
-            return;
-        } catch (const ErrorVB& e) {
-            const std::shared_ptr<Conexion>& principal = gDB().gCnn;
-            if (principal && principal->Errors.isEmpty()) {
+    // Silent: the provider errors left in the connection are the report.
+    ContratoErrores contrato(
+        [&](const ErrorVB& e) {
+            Conexion& cn = conexion();
+            if (cn.Errors.isEmpty()) {
                 // A failure without a provider error (a closed connection) is
                 // still left in the collection, the only report callers read.
-                principal->Errors.append(ErrorProveedor{e.numero, e.descripcion, QString(), 0});
-                return;
+                cn.Errors.append(ErrorProveedor{e.numero, e.descripcion, QString(), 0});
+                return Decision::Salir;
             }
-            if (!principal || contiene(SentenciaSQL, "TRANS"))
-                return;
-            const long nativo = principal->Errors.first().NativeError;
-            if (nativo == CodigosNativos::ErrorDeRed) {
-                if (RecuperarConsulta(e, contador, false) == Recuperacion::Repetir)
-                    continue;
-                return;
-            }
+            if (contiene(SentenciaSQL, "TRANS"))
+                return Decision::Salir;
+            const long nativo = cn.Errors.first().NativeError;
+            if (nativo == CodigosNativos::ErrorDeRed)
+                return RecuperarConsulta(contador) == Decision::Repetir ? Decision::Repetir
+                                                                        : Decision::Salir;
             if (nativo == CodigosNativos::Truncado)
-                principal->Errors.clear();
-            return;
-        }
-    }
+                cn.Errors.clear();
+            return Decision::Salir;
+        },
+        ContratoErrores::Tratamiento());
+    contrato.paso([&] { ejecutarSentencia(SentenciaSQL, RecordsAffected, LRCS); });
 }
 
 void DB_Dll::EjecutaConsultaRSQL(QString& SentenciaSQL, long* RecordsAffected,
@@ -200,36 +183,28 @@ void DB_Dll::EjecutaConsultaRSQL(QString& SentenciaSQL, long* RecordsAffected,
     }
 }
 
-bool DB_Dll::existeEnTabla(const QString& sql, Recordset* LRCS, bool SoloLectura, bool traducir,
-                           bool conexionPrincipal) {
+bool DB_Dll::existeEnTabla(const QString& sql, Recordset* LRCS, bool SoloLectura, bool traducir) {
     int contador = 0;
     bool resultado = false;
-    for (;;) {
-        try {
-            Conexion* cn = conexionPrincipal ? &gDB().conexion() : &conexion();
-            if (LRCS != nullptr) {
-                if (LRCS->State() != 0)
-                    LRCS->Close();
-                if (SoloLectura)
-                    LRCS->Open(sql, cn, Cursores::SoloAdelante, Bloqueos::SoloLectura);
-                else
-                    LRCS->Open(sql, cn, LRCS->CursorType, LRCS->LockType);
-                resultado = !LRCS->BOF();
-            } else {
-                Recordset rs;
-                rs.Open(traducir ? ORACLE_Dicc(sql) : sql, cn, Cursores::SoloAdelante,
-                        Bloqueos::SoloLectura);
-                resultado = !rs.BOF();
-                rs.Close();
-            }
-            return resultado;
-        } catch (const ErrorVB& e) {
-            const Recuperacion r = RecuperarConsulta(e, contador, true);
-            if (r == Recuperacion::Repetir)
-                continue;
-            return resultado;
+    contratoConsulta(contador).paso([&] {
+        Conexion* cn = &conexion();
+        if (LRCS != nullptr) {
+            if (LRCS->State() != 0)
+                LRCS->Close();
+            if (SoloLectura)
+                LRCS->Open(sql, cn, Cursores::SoloAdelante, Bloqueos::SoloLectura);
+            else
+                LRCS->Open(sql, cn, LRCS->CursorType, LRCS->LockType);
+            resultado = !LRCS->BOF();
+        } else {
+            Recordset rs;
+            rs.Open(traducir ? ORACLE_Dicc(sql) : sql, cn, Cursores::SoloAdelante,
+                    Bloqueos::SoloLectura);
+            resultado = !rs.BOF();
+            rs.Close();
         }
-    }
+    });
+    return resultado;
 }
 
 namespace {
@@ -274,7 +249,7 @@ bool DB_Dll::ExisteEnTabla(const QString& Tabla, const QString& ValorBuscado, co
             : conCondicion(QStringLiteral("SELECT TOP 1 * FROM ") + Tabla +
                                QStringLiteral(" with(nolock) "),
                            Condicion);
-    return existeEnTabla(SS_TSinonimos(sql), LRCS, SoloLectura, true, false);
+    return existeEnTabla(SS_TSinonimos(sql), LRCS, SoloLectura, true);
 }
 
 bool DB_Dll::ExisteEnTablaST(const QString& Tabla, const QString& ValorBuscado,
@@ -291,7 +266,7 @@ bool DB_Dll::ExisteEnTablaST(const QString& Tabla, const QString& ValorBuscado,
             : conCondicion(QStringLiteral("SELECT * FROM ") + Tabla +
                                QStringLiteral(" with(nolock)  "),
                            Condicion);
-    return existeEnTabla(sql, LRCS, SoloLectura, false, true);
+    return existeEnTabla(sql, LRCS, SoloLectura, false);
 }
 
 QString DB_Dll::DatosTabla(const QString& Tabla, const QString& ValorBuscado,
@@ -327,26 +302,23 @@ QString DB_Dll::DatosTabla(const QString& Tabla, const QString& ValorBuscado,
         sql = prefijo + Campo + QStringLiteral(" = ") + ValorBuscado + sufijo;
     }
     int contador = 0;
-    for (;;) {
-        try {
-            Recordset rs;
-            AbrirRecordset(sql, rs, gCnn.get(), Cursores::SoloAdelante, Bloqueos::SoloLectura, -1,
-                           true);
-            if (!gOpenFlag)
-                return {};
-            QString r;
-            if (!rs.BOF())
-                r = UtilGeneral::ValorTexto(rs(CampoDevuelto));
-            rs.Close();
-            return r;
-        } catch (const ErrorVB& e) {
-            if (IgnoraError)
-                return {};
-            if (RecuperarConsulta(e, contador, true) == Recuperacion::Repetir)
-                continue;
-            return {};
-        }
-    }
+    QString valor;
+    // Errors ignored: the value is empty and nothing is asked.
+    ContratoErrores contrato =
+        IgnoraError ? ContratoErrores(ContratoErrores::Tratamiento()) : contratoConsulta(contador);
+    contrato.paso([&] {
+        Recordset rs;
+        AbrirRecordset(sql, rs, gCnn.get(), Cursores::SoloAdelante, Bloqueos::SoloLectura, -1,
+                       true);
+        if (!gOpenFlag)
+            return;
+        QString leido;
+        if (!rs.BOF())
+            leido = UtilGeneral::ValorTexto(rs(CampoDevuelto));
+        rs.Close();
+        valor = leido;
+    });
+    return valor;
 }
 
 QVariant DB_Dll::buscarExtremo(const QString& funcion, const QString& alias,
@@ -410,7 +382,7 @@ QVariant DB_Dll::BuscaUltimoCodigo(const QString& QueTabla, const QString& QueCa
 bool DB_Dll::ExisteTablaDB(const QString& Tabla) {
     QStringList tablas;
     ContratoErrores c([this](const ErrorVB& e) {
-        return gDB().TratamientoErrores(e, 18, QStringLiteral("VerificaCampos"));
+        return TratamientoErrores(e, 18, QStringLiteral("VerificaCampos"));
     });
     if (!c.paso([&] { tablas = conexion().Tablas(); }))
         return false;
@@ -421,11 +393,11 @@ bool DB_Dll::ExisteTablaDB(const QString& Tabla) {
 }
 
 bool DB_Dll::ExisteCampoDB(const QString& Tabla, const QString& Campo) {
-    if (contiene(gDB().gProveedor, "ORACLE"))
+    if (MotorOracle::Nombrado(gProveedor))
         return true;
     QStringList columnas;
     ContratoErrores c([this](const ErrorVB& e) {
-        return gDB().TratamientoErrores(e, 18, QStringLiteral("VerificaCampos"));
+        return TratamientoErrores(e, 18, QStringLiteral("VerificaCampos"));
     });
     if (!c.paso([&] { columnas = conexion().Columnas(Tabla.trimmed()); }))
         return false;
@@ -438,7 +410,7 @@ bool DB_Dll::ExisteCampoDB(const QString& Tabla, const QString& Campo) {
 void DB_Dll::AddField(const QString& Tabla, const QString& Campo, const QString& Tipo,
                       bool PermiteNulos, const QVariant& ValorDefault) {
     ContratoErrores c([this](const ErrorVB& e) {
-        return gDB().TratamientoErrores(e, 18, QStringLiteral("errAddField"));
+        return TratamientoErrores(e, 18, QStringLiteral("errAddField"));
     });
     c.paso([&] {
         QString sql = QStringLiteral("ALTER TABLE dbo.") + Tabla + QStringLiteral(" ADD ") + Campo +

@@ -1,13 +1,14 @@
 // The rewrites the data-access class applies to statements: Oracle's dialect,
 // the confidential synonyms, and the Oracle script runner.
 #include "DB_Dll.h"
+#include "MotorOracle.h"
 #include "OracleDicc.h"
 #include "Programa.h"
 #include "Sesion.h"
 #include "Sinonimos.h"
 
 QString DB_Dll::ORACLE_Dicc(const QString& Valor) const {
-    if (!gConnString.contains(QStringLiteral("ORACLE"), Qt::CaseInsensitive))
+    if (!MotorOracle::Nombrado(gConnString))
         return Valor;
     return OracleDicc::Traducir(Valor);
 }

@@ -34,7 +34,7 @@ std::unique_ptr<FlujoFilas> Motor::flujo(const QSqlDatabase& db) const {
 }
 
 std::unique_ptr<Motor> Motor::Para(const CadenaConexion& cadena) {
-    if (cadena.esOracle())
+    if (MotorOracle::Nombrado(cadena.proveedor()))
         return std::make_unique<MotorOracle>();
     if (cadena.esJet() || MotorSqlite::EsCarpetaLocal(cadena.valor(QStringLiteral("Server"))))
         return std::make_unique<MotorSqlite>();

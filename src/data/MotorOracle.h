@@ -11,4 +11,12 @@ public:
                                              int segundosConexion) override;
     ErrorProveedor mapearError(const QSqlError& error) const override;
     bool cambiarBase(QSqlDatabase&, const QString&, QString&) override { return true; }
+
+    // True when a connection string or a provider name names Oracle: "ORACLE"
+    // in any letter case, found at position desde or later. Result sets ask
+    // past the first character of their connection string; every other
+    // routine asks anywhere.
+    static bool Nombrado(const QString& texto, qsizetype desde = 0) {
+        return texto.indexOf(QLatin1String("ORACLE"), desde, Qt::CaseInsensitive) >= 0;
+    }
 };

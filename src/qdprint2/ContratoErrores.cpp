@@ -1,11 +1,17 @@
 #include "ContratoErrores.h"
 
-int ContratoErrores::tratar(const ErrorVB& e) {
+ContratoErrores::Decision ContratoErrores::decidir(const ErrorVB& e) {
     ultimo_ = e;
-    const int respuesta = tratar_(e);
-    if (respuesta != Respuestas::Reintentar && respuesta != Respuestas::Ignorar)
+    Decision d = recuperar_ ? recuperar_(e) : Decision::Tratar;
+    if (d == Decision::Tratar) {
+        const int respuesta = tratar_ ? tratar_(e) : Respuestas::Abortar;
+        d = respuesta == Respuestas::Reintentar ? Decision::Repetir
+            : respuesta == Respuestas::Ignorar  ? Decision::Siguiente
+                                                : Decision::Salir;
+    }
+    if (d == Decision::Salir)
         salio_ = true;
-    return respuesta;
+    return d;
 }
 
 void IgnorandoErrores(const std::function<void()>& accion) {

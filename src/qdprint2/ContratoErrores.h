@@ -2,9 +2,12 @@
 // The error contract every routine follows: when a step fails, the error is
 // handed to a treatment that answers like the error dialog does. Answer 4
 // (Retry) runs the failing step again, 5 (Ignore) goes on with the next step,
-// any other answer leaves the routine.
+// any other answer leaves the routine. A routine that can mend some failures
+// itself (a lost connection reopened, another file chosen) gives a recovery,
+// which sees each error before the treatment and may settle it alone.
 #include "ErrorVB.h"
 #include <functional>
+#include <utility>
 
 namespace Respuestas {
 constexpr int Aceptar = 1;
@@ -18,9 +21,20 @@ constexpr int No = 7;
 
 class ContratoErrores {
 public:
+    // What becomes of a failed step.
+    enum class Decision {
+        Repetir,   // the same step again
+        Siguiente, // on with the next step
+        Salir,     // the routine leaves
+        Tratar,    // (recovery only) the treatment decides
+    };
     using Tratamiento = std::function<int(const ErrorVB&)>;
+    using Recuperacion = std::function<Decision(const ErrorVB&)>;
 
+    // Without a treatment every failure leaves the routine.
     explicit ContratoErrores(Tratamiento tratar) : tratar_(std::move(tratar)) {}
+    ContratoErrores(Recuperacion recuperar, Tratamiento tratar)
+        : recuperar_(std::move(recuperar)), tratar_(std::move(tratar)) {}
 
     // Runs one step under the contract. Returns false when the routine must
     // leave (the caller returns at once); true when it goes on.
@@ -30,26 +44,41 @@ public:
         for (;;) {
             try {
                 accion();
-                return true;
+                return !salio_;
             } catch (const ErrorVB& e) {
-                const int r = tratar(e);
-                if (r == Respuestas::Reintentar)
+                switch (decidir(e)) {
+                case Decision::Repetir:
                     continue;
-                return r == Respuestas::Ignorar;
+                case Decision::Siguiente:
+                    return true;
+                default:
+                    return false;
+                }
             }
         }
     }
 
-    // True once an answer asked the routine to leave.
+    // Runs the steps in order, each under the contract; false as soon as the
+    // routine leaves. The steps are taken as they are: nothing is copied or
+    // stored, so routines on hot paths pay nothing for listing them.
+    template <class... Acciones> bool pasos(Acciones&&... acciones) {
+        return (paso(std::forward<Acciones>(acciones)) && ...);
+    }
+
+    // Called by a step that ends the routine without an error (a window
+    // cancelled): no further step runs.
+    void salir() { salio_ = true; }
+    // True once the routine left.
     bool salio() const { return salio_; }
     // The last error seen (number 0 when none).
     const ErrorVB& ultimoError() const { return ultimo_; }
 
 private:
-    // Hands the error to the treatment; marks the routine as left unless the
-    // answer repeats or ignores the step.
-    int tratar(const ErrorVB& e);
+    // The recovery first, then the treatment; marks the routine as left
+    // unless the failed step is repeated or passed over.
+    Decision decidir(const ErrorVB& e);
 
+    Recuperacion recuperar_;
     Tratamiento tratar_;
     bool salio_ = false;
     ErrorVB ultimo_;

@@ -1,4 +1,6 @@
+#include "DB_Dll.h"
 #include "ImprimirQt.h"
+#include "MotorOracle.h"
 #include "OracleDicc.h"
 #include <gtest/gtest.h>
 
@@ -51,4 +53,17 @@ TEST(OracleDicc, PartirScriptEnSentencias) {
     QString s = QStringLiteral("IF NOT EXISTS (SELECT 1) CREATE TABLE X (A INT)");
     EXPECT_EQ(OracleDicc::FiltrarSentencia(s), QString());
     EXPECT_TRUE(s.isEmpty());
+}
+
+TEST(OracleDicc, SoloCuandoLaConexionNombraOracle) {
+    DB_Dll db;
+    const QString sql = QStringLiteral("SELECT LEN(a) FROM T");
+    db.gConnString = QStringLiteral("PROVIDER=SQLOLEDB;Server=S;");
+    EXPECT_EQ(db.ORACLE_Dicc(sql), sql);
+    db.gConnString = QStringLiteral("Provider=oraoledb.oracle.1;Data Source=XE;");
+    EXPECT_EQ(db.ORACLE_Dicc(sql), QStringLiteral("SELECT LENGTH(a) FROM T"));
+    // Result sets look for it past the first character of their string.
+    EXPECT_TRUE(MotorOracle::Nombrado(QStringLiteral("ORACLE;")));
+    EXPECT_FALSE(MotorOracle::Nombrado(QStringLiteral("ORACLE;"), 1));
+    EXPECT_TRUE(MotorOracle::Nombrado(QStringLiteral("Oracle;Provider=OraOLEDB.Oracle"), 1));
 }
