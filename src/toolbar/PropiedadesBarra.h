@@ -2,33 +2,10 @@
 // The properties of the bar, the limits their setters apply, and how they are
 // written to and read back from the window definition.
 #include "BolsaPropiedades.h"
-#include "ColoresBarra.h"
+#include "ValoresBarra.h"
 #include <QString>
 
 class ModeloBarra;
-
-// The properties of a new instance.
-struct PropiedadesBarra {
-    bool ShowCaptions = true;
-    bool Horizontal = false;
-    bool AutoOrientacion = true;
-    double ItemHeight = 520; // twips
-    double ButtonGap = 0;
-    double TopOffset = 10;
-    double GroupGap = 0;
-    QString GroupBreakAfterTag; // trimmed, upper-cased
-    double IconSize = 630;      // twips; 42 pixels at 15 twips per pixel
-    int IconPx = 42;
-    QString ImageFolder;
-    QString ContextUserName;
-    QString ContextDbName;
-    bool DebugMode = false;
-    bool EstiloVSCode = false;
-    int Estilo = 2;
-    ColorRGB NormalBackColor = ColoresEstilo(2).NormalBackColor;
-    ColorRGB ActiveBackColor = ColoresEstilo(2).ActiveBackColor;
-    ColorRGB ActiveBarColor = ColoresEstilo(2).ActiveBarColor;
-};
 
 // The setters' limits.
 double LimitarItemHeight(double v);

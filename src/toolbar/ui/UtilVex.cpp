@@ -65,7 +65,7 @@ void UtilVex::Crear() {
 void UtilVex::Nueva() {
     p_ = PropiedadesBarra{};
     p_.IconSize = PixelesATwips(p_.IconPx, factor_);
-    ApplyColorStyle(EstiloDeContexto());
+    ApplyColorStyle(EstiloDeContexto(p_));
     modelo_.LoadDefaultItems();
 }
 
@@ -80,7 +80,7 @@ void UtilVex::Restaurar(const BolsaPropiedades& b) {
     p_ = r.p;
     p_.ContextUserName = usuario;
     p_.ContextDbName = base;
-    ApplyColorStyle(EstiloDeContexto());
+    ApplyColorStyle(EstiloDeContexto(p_));
     p_.ContextUserName = r.p.ContextUserName;
     p_.ContextDbName = r.p.ContextDbName;
     modelo_.SetImpresoraCheckable(r.ImpresoraCheckable);
@@ -170,31 +170,13 @@ void UtilVex::LoadIconsFromFolder(const QString& zFolder) {
 
 // ---- Styles ----
 
-int UtilVex::EstiloDeContexto() const {
-    return NormalizarEstilo(ModUtilVexBar::LeerEstiloBarra(p_.ContextUserName, p_.ContextDbName));
-}
-
 void UtilVex::ApplyColorStyle(int nStyle) {
-    p_.Estilo = NormalizarEstilo(nStyle);
-    const FilaEstilo f = ColoresEstilo(p_.Estilo);
-    p_.NormalBackColor = f.NormalBackColor;
-    p_.ActiveBackColor = f.ActiveBackColor;
-    p_.ActiveBarColor = f.ActiveBarColor;
+    AplicarColores(p_, nStyle);
     Reorganizar();
 }
 
 void UtilVex::AplicarEstiloVSCode(bool MostrarTitulos, int) {
-    p_.EstiloVSCode = true;
-    p_.Horizontal = false;
-    p_.AutoOrientacion = false; // as the Horizontal property does: the preset is a column
-    p_.ShowCaptions = MostrarTitulos;
-    p_.IconPx = 42;
-    p_.IconSize = PixelesATwips(42, factor_);
-    p_.ItemHeight = MostrarTitulos ? 520 : 600;
-    p_.ButtonGap = 0;
-    p_.NormalBackColor = ColoresVSCode.NormalBackColor;
-    p_.ActiveBackColor = ColoresVSCode.ActiveBackColor;
-    p_.ActiveBarColor = ColoresVSCode.ActiveBarColor;
+    AplicarPresetVSCode(p_, MostrarTitulos, factor_);
     Reorganizar();
 }
 

@@ -176,7 +176,6 @@ private:
     void Nueva();
     void Restaurar(const BolsaPropiedades& b);
     void AplicarFuenteIni();
-    int EstiloDeContexto() const;
     void PintarItem(int i);
     void UbicarPartes(int i);
     void RepintarItem(int i);

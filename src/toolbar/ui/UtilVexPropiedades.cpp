@@ -85,13 +85,13 @@ void UtilVex::SetImageFolder(const QString& v) {
 
 void UtilVex::SetContextUserName(const QString& v) {
     p_.ContextUserName = v.trimmed();
-    ApplyColorStyle(EstiloDeContexto());
+    ApplyColorStyle(EstiloDeContexto(p_));
     Cambiada("ContextUserName");
 }
 
 void UtilVex::SetContextDbName(const QString& v) {
     p_.ContextDbName = v.trimmed();
-    ApplyColorStyle(EstiloDeContexto());
+    ApplyColorStyle(EstiloDeContexto(p_));
     Cambiada("ContextDbName");
 }
 
@@ -114,7 +114,7 @@ void UtilVex::SetEstilo(int v) {
 }
 
 void UtilVex::SetTheme(int) {
-    ApplyColorStyle(EstiloDeContexto());
+    ApplyColorStyle(EstiloDeContexto(p_));
     Cambiada("Theme");
 }
 
