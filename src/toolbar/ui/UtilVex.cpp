@@ -48,6 +48,9 @@ void UtilVex::Crear() {
     setMouseTracking(true);
     setFocusPolicy(Qt::ClickFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // A bar created inside a disabled window starts disabled; the item table
+    // holds the state the Enabled property reads.
+    modelo_.SetEnabled(isEnabled());
     modelo_.EstablecerAvisos({
         [this] { Reorganizar(); },
         [this](int i) { RepintarItem(i); },
@@ -72,24 +75,8 @@ void UtilVex::Nueva() {
 void UtilVex::Restaurar(const BolsaPropiedades& b) {
     IniciarActualizacion();
     modelo_.PerderFoco();
-    const Restauradas r = LeerPropiedades(b, p_, factor_, Programa::Carpeta());
-    setEnabled(r.Enabled);
-    // The style comes from the context held before the stored one is read.
-    const QString usuario = p_.ContextUserName;
-    const QString base = p_.ContextDbName;
-    p_ = r.p;
-    p_.ContextUserName = usuario;
-    p_.ContextDbName = base;
-    ApplyColorStyle(EstiloDeContexto(p_));
-    p_.ContextUserName = r.p.ContextUserName;
-    p_.ContextDbName = r.p.ContextDbName;
-    modelo_.SetImpresoraCheckable(r.ImpresoraCheckable);
-    modelo_.SetImpresoraChecked(r.ImpresoraChecked);
-    modelo_.SetCompartirCheckable(r.CompartirCheckable);
-    modelo_.SetCompartirChecked(r.CompartirChecked);
-    if (p_.EstiloVSCode)
-        AplicarEstiloVSCode(p_.ShowCaptions, p_.IconPx);
-    RestaurarEstadosItems(b, modelo_);
+    DestinoPropiedades d = Destino();
+    RestaurarPropiedades(b, d, Programa::Carpeta());
     Reorganizar();
     FinalizarActualizacion();
     RefreshIcons();
