@@ -134,7 +134,8 @@ double LimitarButtonGap(double v);
 double LimitarGroupGap(double v);
 int LimitarIconPx(int v);
 
-// What a setter does, but laying out: limits, writes, then the row's own step.
+// What a setter does short of laying out and reporting the change: limits
+// the value, writes it, then runs the row's own step.
 void FijarValor(const FilaPropiedad& f, DestinoPropiedades& d, const QVariant& valor);
 // The value of a property found by name; a per-item property first loads the
 // default items when there are none. Invalid for an unknown name.
