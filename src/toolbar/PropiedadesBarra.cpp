@@ -1,91 +1,64 @@
+// Finding, setting, saving and restoring the bar's properties by walking their table.
 #include "PropiedadesBarra.h"
-#include "ModUtilVexBar.h"
 #include "ModeloBarra.h"
-#include "Twips.h"
 #include "VocabularioBarra.h"
-#include <algorithm>
+#include <QHash>
+#include <map>
 
-void BolsaPropiedades::Escribir(const QString& nombre, const QVariant& valor,
-                                const QVariant& porDefecto) {
-    if (valor == porDefecto)
-        valores_.remove(nombre.toLower());
-    else
-        Escribir(nombre, valor);
-}
+namespace {
 
-void BolsaPropiedades::Escribir(const QString& nombre, const QVariant& valor) {
-    valores_.insert(nombre.toLower(), {nombre, valor});
-}
-
-QVariant BolsaPropiedades::Leer(const QString& nombre, const QVariant& porDefecto) const {
-    const auto it = valores_.constFind(nombre.toLower());
-    return it == valores_.constEnd() ? porDefecto : it->valor;
-}
-
-bool BolsaPropiedades::Contiene(const QString& nombre) const {
-    return valores_.contains(nombre.toLower());
-}
-
-QStringList BolsaPropiedades::Nombres() const {
-    QStringList r;
-    for (const Entrada& e : valores_)
-        r << e.nombre;
-    return r;
+QVariant DeTipo(TipoPropiedad tipo, const QVariant& v) {
+    switch (tipo) {
+    case TipoPropiedad::Bandera:
+        return v.toBool();
+    case TipoPropiedad::Twips:
+        return v.toDouble();
+    case TipoPropiedad::Pixeles:
+    case TipoPropiedad::Estilo:
+        return v.toInt();
+    case TipoPropiedad::Texto:
+        return v.toString();
+    case TipoPropiedad::Color:
+        return v.toUInt();
+    }
+    return v;
 }
 
-double LimitarItemHeight(double v) {
-    return std::max(480.0, v);
+void LeerFilas(const BolsaPropiedades& b, DestinoPropiedades& d, const QString& carpetaAplicacion) {
+    for (const FilaPropiedad& f : TablaPropiedades()) {
+        const LecturaGuardada& r = f.restaurada;
+        if (r.nombres.isEmpty() && r.inicial == nullptr)
+            continue;
+        QVariant v = r.inicial != nullptr ? r.inicial(b, d, carpetaAplicacion) : r.porDefecto;
+        for (const QString& n : r.nombres)
+            v = DeTipo(f.tipo, b.Leer(n, v));
+        f.acceso.escribir(d, r.limitada ? Limitar(f, v) : DeTipo(f.tipo, v));
+    }
 }
-double LimitarButtonGap(double v) {
-    return std::max(-300.0, v);
-}
-double LimitarGroupGap(double v) {
-    return std::max(0.0, v);
-}
-int LimitarIconPx(int v) {
-    return v < 1 ? 42 : v;
+
+} // namespace
+
+const FilaPropiedad& FilaDe(Propiedad id) {
+    static const std::map<Propiedad, const FilaPropiedad*> porId = [] {
+        std::map<Propiedad, const FilaPropiedad*> r;
+        for (const FilaPropiedad& f : TablaPropiedades())
+            r.emplace(f.id, &f);
+        return r;
+    }();
+    return *porId.at(id);
 }
 
 NombrePropiedad BuscarPropiedad(const QString& nombre) {
-    static const QMap<QString, Propiedad> nombres = {
-        {"enabled", Propiedad::Enabled},
-        {"showcaptions", Propiedad::ShowCaptions},
-        {"mostrartitulo", Propiedad::ShowCaptions},
-        {"contitulo", Propiedad::ShowCaptions},
-        {"horizontal", Propiedad::Horizontal},
-        {"modohorizontal", Propiedad::Horizontal},
-        {"autoorientacion", Propiedad::AutoOrientacion},
-        {"itemheight", Propiedad::ItemHeight},
-        {"buttongap", Propiedad::ButtonGap},
-        {"separacionbotones", Propiedad::ButtonGap},
-        {"itemgap", Propiedad::ButtonGap},
-        {"topoffset", Propiedad::TopOffset},
-        {"topbotones", Propiedad::TopOffset},
-        {"groupgap", Propiedad::GroupGap},
-        {"groupbreakaftertag", Propiedad::GroupBreakAfterTag},
-        {"groupbreaktag", Propiedad::GroupBreakAfterTag},
-        {"iconsize", Propiedad::IconSize},
-        {"iconpx", Propiedad::IconPx},
-        {"tamanoicono", Propiedad::IconPx},
-        {"imagefolder", Propiedad::ImageFolder},
-        {"contextusername", Propiedad::ContextUserName},
-        {"contextdbname", Propiedad::ContextDbName},
-        {"debugmode", Propiedad::DebugMode},
-        {"estilovscode", Propiedad::EstiloVSCode},
-        {"estilo", Propiedad::Estilo},
-        {"theme", Propiedad::Theme},
-        {"normalbackcolor", Propiedad::NormalBackColor},
-        {"activebackcolor", Propiedad::ActiveBackColor},
-        {"activebarcolor", Propiedad::ActiveBarColor},
-        {"impresoracheckable", Propiedad::ImpresoraCheckable},
-        {"impresorachecked", Propiedad::ImpresoraChecked},
-        {"compartircheckable", Propiedad::CompartirCheckable},
-        {"compartirchecked", Propiedad::CompartirChecked},
-    };
+    static const QHash<QString, const FilaPropiedad*> porNombre = [] {
+        QHash<QString, const FilaPropiedad*> r;
+        for (const FilaPropiedad& f : TablaPropiedades())
+            for (const QString& n : f.nombres)
+                r.insert(n.toLower(), &f);
+        return r;
+    }();
     const QString n = nombre.trimmed().toLower();
-    const auto it = nombres.constFind(n);
-    if (it != nombres.constEnd())
-        return {*it, {}};
+    if (const FilaPropiedad* f = porNombre.value(n))
+        return {f->id, {}, f};
     for (const auto& [sufijo, propiedad] :
          {std::pair{QStringLiteral("enabled"), Propiedad::ItemEnabled},
           std::pair{QStringLiteral("visible"), Propiedad::ItemVisible}}) {
@@ -98,74 +71,77 @@ NombrePropiedad BuscarPropiedad(const QString& nombre) {
     return {};
 }
 
-namespace {
-bool LeerBool(const BolsaPropiedades& b, const char* nombre, bool porDefecto) {
-    return b.Leer(QLatin1String(nombre), porDefecto).toBool();
-}
-double LeerNumero(const BolsaPropiedades& b, const char* nombre, double porDefecto) {
-    return b.Leer(QLatin1String(nombre), porDefecto).toDouble();
-}
-QString LeerTexto(const BolsaPropiedades& b, const char* nombre, const QString& porDefecto) {
-    return b.Leer(QLatin1String(nombre), porDefecto).toString();
+QVariant Limitar(const FilaPropiedad& f, const QVariant& valor) {
+    QVariant v = DeTipo(f.tipo, valor);
+    // Written so that a value that is not a number also takes the replacement.
+    if (f.minimo && !(v.toDouble() >= f.minimo->minimo))
+        v = DeTipo(f.tipo, f.minimo->enSuLugar);
+    if (f.normalizar != nullptr)
+        v = f.normalizar(v.toString());
+    return v;
 }
 
-// The gap was stored under three names over time: "ButtonGap" wins, then
-// "SeparacionBotones", then "ItemGap" (whose old default 30 means no gap).
-double LeerGap(const BolsaPropiedades& b) {
-    constexpr double ausente = 32767;
-    const double itemGap = LeerNumero(b, "ItemGap", 30);
-    double gap = LeerNumero(b, "ButtonGap", ausente);
-    if (gap == ausente) {
-        gap = LeerNumero(b, "SeparacionBotones", ausente);
-        if (gap == ausente)
-            gap = itemGap == 30 ? 0 : itemGap;
-    }
-    return LimitarButtonGap(gap);
+double LimitarItemHeight(double v) {
+    return Limitar(FilaDe(Propiedad::ItemHeight), v).toDouble();
 }
-} // namespace
+double LimitarButtonGap(double v) {
+    return Limitar(FilaDe(Propiedad::ButtonGap), v).toDouble();
+}
+double LimitarGroupGap(double v) {
+    return Limitar(FilaDe(Propiedad::GroupGap), v).toDouble();
+}
+int LimitarIconPx(int v) {
+    return Limitar(FilaDe(Propiedad::IconPx), v).toInt();
+}
+
+void FijarValor(const FilaPropiedad& f, DestinoPropiedades& d, const QVariant& valor) {
+    f.acceso.escribir(d, Limitar(f, valor));
+    if (f.trasFijar != nullptr)
+        f.trasFijar(d);
+}
+
+QVariant LeerValor(const NombrePropiedad& n, const PropiedadesBarra& p, ModeloBarra& modelo) {
+    if (n.fila != nullptr)
+        return n.fila->acceso.leer(p, modelo);
+    if (n.clave.isEmpty())
+        return {};
+    modelo.AsegurarItems();
+    return n.propiedad == Propiedad::ItemEnabled ? modelo.ItemEnabled(n.clave)
+                                                 : modelo.ItemVisible(n.clave);
+}
+
+void FijarEstadoItem(const NombrePropiedad& n, ModeloBarra& modelo, bool valor) {
+    if (n.clave.isEmpty())
+        return;
+    modelo.AsegurarItems();
+    if (n.propiedad == Propiedad::ItemEnabled)
+        modelo.SetItemEnabled(n.clave, valor);
+    else
+        modelo.SetItemVisible(n.clave, valor);
+}
+
+void RestaurarPropiedades(const BolsaPropiedades& b, DestinoPropiedades& d,
+                          const QString& carpetaAplicacion) {
+    const int estilo = EstiloDeContexto(d.p); // the context held before the stored one is read
+    LeerFilas(b, d, carpetaAplicacion);
+    AplicarColores(d.p, estilo);
+    if (d.p.EstiloVSCode)
+        AplicarPresetVSCode(d.p, d.p.ShowCaptions, d.twipsPorPixel);
+    RestaurarEstadosItems(b, d.modelo);
+}
 
 Restauradas LeerPropiedades(const BolsaPropiedades& b, const PropiedadesBarra& anteriores,
                             double twipsPorPixel, const QString& carpetaAplicacion) {
     Restauradas r;
     r.p = anteriores;
-    PropiedadesBarra& p = r.p;
-    r.Enabled = LeerBool(b, "Enabled", true);
-    p.ShowCaptions = LeerBool(b, "ShowCaptions", true);
-    p.ShowCaptions = LeerBool(b, "MostrarTitulo", p.ShowCaptions);
-    p.ShowCaptions = LeerBool(b, "ConTitulo", p.ShowCaptions);
-    p.Horizontal = LeerBool(b, "Horizontal", false);
-    p.Horizontal = LeerBool(b, "ModoHorizontal", p.Horizontal);
-    p.AutoOrientacion = LeerBool(b, "AutoOrientacion", true);
-    p.ItemHeight = LeerNumero(b, "ItemHeight", 600);
-    p.ButtonGap = LeerGap(b);
-    p.TopOffset = LeerNumero(b, "TopBotones", 10);
-    p.TopOffset = LeerNumero(b, "TopOffset", p.TopOffset);
-    p.GroupGap = LeerNumero(b, "GroupGap", 0);
-    p.GroupBreakAfterTag = LeerTexto(b, "GroupBreakTag", QString());
-    p.GroupBreakAfterTag =
-        LeerTexto(b, "GroupBreakAfterTag", p.GroupBreakAfterTag).trimmed().toUpper();
-    p.IconSize = LeerNumero(b, "IconSize", 480);
-    int px = b.Leer(QStringLiteral("IconPx"), TwipsAPixeles(p.IconSize, twipsPorPixel)).toInt();
-    px = b.Leer(QStringLiteral("TamanoIcono"), px).toInt();
-    p.IconPx = LimitarIconPx(px);
-    p.IconSize = PixelesATwips(p.IconPx, twipsPorPixel);
-
-    const QString sistema =
-        ModUtilVexBar::LeerIni(QStringLiteral("cn000pr.ini"), QStringLiteral("Brevanta"),
-                               QStringLiteral("PathSistema"), carpetaAplicacion)
-            .trimmed();
-    p.ImageFolder =
-        ModUtilVexBar::AgregarBarraFinal(sistema.isEmpty() ? carpetaAplicacion : sistema) +
-        QStringLiteral("img_menu/");
-
-    p.ContextUserName = LeerTexto(b, "ContextUserName", QString()).trimmed();
-    p.ContextDbName = LeerTexto(b, "ContextDbName", QString()).trimmed();
-    p.DebugMode = LeerBool(b, "DebugMode", false);
-    p.EstiloVSCode = LeerBool(b, "EstiloVSCode", false);
-    r.ImpresoraCheckable = LeerBool(b, "ImpresoraCheckable", true);
-    r.ImpresoraChecked = LeerBool(b, "ImpresoraChecked", false);
-    r.CompartirCheckable = LeerBool(b, "CompartirCheckable", false);
-    r.CompartirChecked = LeerBool(b, "CompartirChecked", false);
+    ModeloBarra m;
+    DestinoPropiedades d{r.p, m, twipsPorPixel, {}};
+    LeerFilas(b, d, carpetaAplicacion);
+    r.Enabled = m.Enabled();
+    r.ImpresoraCheckable = m.ImpresoraCheckable();
+    r.ImpresoraChecked = m.ImpresoraChecked();
+    r.CompartirCheckable = m.CompartirCheckable();
+    r.CompartirChecked = m.CompartirChecked();
     return r;
 }
 
@@ -181,37 +157,11 @@ void RestaurarEstadosItems(const BolsaPropiedades& b, ModeloBarra& modelo) {
 }
 
 void GuardarPropiedades(BolsaPropiedades& b, const PropiedadesBarra& p, const ModeloBarra& modelo) {
-    b.Escribir(QStringLiteral("Enabled"), modelo.Enabled(), true);
-    for (const char* n : {"ShowCaptions", "MostrarTitulo", "ConTitulo"})
-        b.Escribir(QLatin1String(n), p.ShowCaptions, true);
-    for (const char* n : {"Horizontal", "ModoHorizontal"})
-        b.Escribir(QLatin1String(n), p.Horizontal, false);
-    b.Escribir(QStringLiteral("AutoOrientacion"), p.AutoOrientacion, true);
-    b.Escribir(QStringLiteral("ItemHeight"), p.ItemHeight, 520.0);
-    for (const char* n : {"ItemGap", "ButtonGap", "SeparacionBotones"})
-        b.Escribir(QLatin1String(n), p.ButtonGap, 0.0);
-    for (const char* n : {"TopOffset", "TopBotones"})
-        b.Escribir(QLatin1String(n), p.TopOffset, 10.0);
-    b.Escribir(QStringLiteral("GroupGap"), p.GroupGap, 0.0);
-    for (const char* n : {"GroupBreakAfterTag", "GroupBreakTag"})
-        b.Escribir(QLatin1String(n), p.GroupBreakAfterTag, QString());
-    b.Escribir(QStringLiteral("IconSize"), p.IconSize, 480.0);
-    for (const char* n : {"IconPx", "TamanoIcono"})
-        b.Escribir(QLatin1String(n), p.IconPx, 32);
-    for (const char* n : {"Estilo", "Theme"})
-        b.Escribir(QLatin1String(n), p.Estilo, 2);
-    b.Escribir(QStringLiteral("NormalBackColor"), p.NormalBackColor, RGB(52, 52, 52));
-    b.Escribir(QStringLiteral("ActiveBackColor"), p.ActiveBackColor, RGB(64, 64, 64));
-    b.Escribir(QStringLiteral("ActiveBarColor"), p.ActiveBarColor, RGB(255, 255, 255));
-    b.Escribir(QStringLiteral("ImageFolder"), p.ImageFolder, QString());
-    b.Escribir(QStringLiteral("ContextUserName"), p.ContextUserName, QString());
-    b.Escribir(QStringLiteral("ContextDbName"), p.ContextDbName, QString());
-    b.Escribir(QStringLiteral("DebugMode"), p.DebugMode, false);
-    b.Escribir(QStringLiteral("EstiloVSCode"), p.EstiloVSCode, false);
-    b.Escribir(QStringLiteral("ImpresoraCheckable"), modelo.ImpresoraCheckable(), true);
-    b.Escribir(QStringLiteral("ImpresoraChecked"), modelo.ImpresoraChecked(), false);
-    b.Escribir(QStringLiteral("CompartirCheckable"), modelo.CompartirCheckable(), false);
-    b.Escribir(QStringLiteral("CompartirChecked"), modelo.CompartirChecked(), false);
+    for (const FilaPropiedad& f : TablaPropiedades()) {
+        const QVariant v = f.acceso.leer(p, modelo);
+        for (const QString& n : f.nombres)
+            b.Escribir(n, v, f.guardadoPorDefecto);
+    }
     for (const ClaveConocida& c : ClavesConocidas()) {
         const QString clave = QLatin1String(c.clave);
         const QString nombre = QLatin1String(c.nombre);

@@ -1,6 +1,7 @@
 // The bar as a widget: clicks, hover and icons, function keys, properties and
 // a stored instance, driven through real events on a headless screen.
 #include "EntornoBarra.h"
+#include "ImprimirVariante.h"
 #include "UtilVex.h"
 #include <QApplication>
 #include <QImage>
@@ -263,6 +264,82 @@ TEST_F(BarraPrueba, PropiedadesPorNombre) {
     barra.FijarPropiedad("ImpresoraCheckable", false);
     EXPECT_FALSE(barra.ImpresoraChecked());
     EXPECT_EQ(cambios.count(), 9);
+}
+
+TEST_F(BarraPrueba, CadaSetterFijaSuPropiedadYAvisaConSuNombre) {
+    using B = UtilVex;
+    struct Caso {
+        const char* nombre;
+        std::function<void(B&)> fijar;
+        std::function<QVariant(const B&)> leer; // the typed getter
+        QVariant esperado;
+        std::function<void(B&)> antes = nullptr;
+    } casos[] = {
+        {"Enabled", [](B& b) { b.SetEnabled(false); },
+         [](const B& b) { return QVariant(b.isEnabled()); }, false},
+        {"ShowCaptions", [](B& b) { b.SetShowCaptions(false); },
+         [](const B& b) { return QVariant(b.ShowCaptions()); }, false},
+        {"Horizontal", [](B& b) { b.SetHorizontal(true); },
+         [](const B& b) { return QVariant(b.Horizontal()); }, true},
+        {"AutoOrientacion", [](B& b) { b.SetAutoOrientacion(false); },
+         [](const B& b) { return QVariant(b.AutoOrientacion()); }, false},
+        {"ItemHeight", [](B& b) { b.SetItemHeight(700); },
+         [](const B& b) { return QVariant(b.ItemHeight()); }, 700.0},
+        {"ButtonGap", [](B& b) { b.SetButtonGap(45); },
+         [](const B& b) { return QVariant(b.ButtonGap()); }, 45.0},
+        {"TopOffset", [](B& b) { b.SetTopOffset(40); },
+         [](const B& b) { return QVariant(b.TopOffset()); }, 40.0},
+        {"GroupGap", [](B& b) { b.SetGroupGap(15); },
+         [](const B& b) { return QVariant(b.GroupGap()); }, 15.0},
+        {"GroupBreakAfterTag", [](B& b) { b.SetGroupBreakAfterTag("grabar"); },
+         [](const B& b) { return QVariant(b.GroupBreakAfterTag()); }, "GRABAR"},
+        {"IconSize", [](B& b) { b.SetIconSize(480); },
+         [](const B& b) { return QVariant(b.IconSize()); }, 480.0},
+        {"IconPx", [](B& b) { b.SetIconPx(24); }, [](const B& b) { return QVariant(b.IconPx()); },
+         24},
+        {"Estilo", [](B& b) { b.SetEstilo(3); }, [](const B& b) { return QVariant(b.Estilo()); },
+         3},
+        {"Theme", [](B& b) { b.SetTheme(3); }, [](const B& b) { return QVariant(b.Theme()); }, 5,
+         [](B& b) { b.SetEstilo(1); }},
+        {"NormalBackColor", [](B& b) { b.SetNormalBackColor(RGB(1, 2, 3)); },
+         [](const B& b) { return QVariant(b.NormalBackColor()); }, RGB(1, 2, 3)},
+        {"ActiveBackColor", [](B& b) { b.SetActiveBackColor(RGB(4, 5, 6)); },
+         [](const B& b) { return QVariant(b.ActiveBackColor()); }, RGB(4, 5, 6)},
+        {"ActiveBarColor", [](B& b) { b.SetActiveBarColor(RGB(7, 8, 9)); },
+         [](const B& b) { return QVariant(b.ActiveBarColor()); }, RGB(7, 8, 9)},
+        {"ImageFolder", [](B& b) { b.SetImageFolder("/srv/iconos"); },
+         [](const B& b) { return QVariant(b.ImageFolder()); }, "/srv/iconos/"},
+        {"ContextUserName", [](B& b) { b.SetContextUserName(" otro "); },
+         [](const B& b) { return QVariant(b.ContextUserName()); }, "otro"},
+        {"ContextDbName", [](B& b) { b.SetContextDbName("empresa1"); },
+         [](const B& b) { return QVariant(b.ContextDbName()); }, "empresa1"},
+        {"DebugMode", [](B& b) { b.SetDebugMode(true); },
+         [](const B& b) { return QVariant(b.DebugMode()); }, true},
+        {"EstiloVSCode", [](B& b) { b.SetEstiloVSCode(true); },
+         [](const B& b) { return QVariant(b.EstiloVSCode()); }, true},
+        {"ImpresoraCheckable", [](B& b) { b.SetImpresoraCheckable(false); },
+         [](const B& b) { return QVariant(b.ImpresoraCheckable()); }, false},
+        {"ImpresoraChecked", [](B& b) { b.SetImpresoraChecked(true); },
+         [](const B& b) { return QVariant(b.ImpresoraChecked()); }, true},
+        {"CompartirCheckable", [](B& b) { b.SetCompartirCheckable(true); },
+         [](const B& b) { return QVariant(b.CompartirCheckable()); }, true},
+        {"CompartirChecked", [](B& b) { b.SetCompartirChecked(true); },
+         [](const B& b) { return QVariant(b.CompartirChecked()); }, true,
+         [](B& b) { b.SetCompartirCheckable(true); }},
+    };
+    EXPECT_EQ(std::size(casos), TablaPropiedades().size()); // one case for every property
+    for (const Caso& c : casos) {
+        UtilVex b;
+        if (c.antes)
+            c.antes(b);
+        EXPECT_NE(b.Propiedad(c.nombre), c.esperado) << c.nombre; // a change to see
+        QSignalSpy cambios(&b, &UtilVex::PropiedadCambiada);
+        c.fijar(b);
+        EXPECT_EQ(c.leer(b), c.esperado) << c.nombre;
+        EXPECT_EQ(b.Propiedad(c.nombre), c.esperado) << c.nombre;
+        ASSERT_EQ(cambios.count(), 1) << c.nombre;
+        EXPECT_EQ(cambios.at(0).at(0).toString(), QString(c.nombre));
+    }
 }
 
 TEST_F(BarraPrueba, ActualizacionAgrupadaDisponeAlFinal) {

@@ -48,6 +48,9 @@ void UtilVex::Crear() {
     setMouseTracking(true);
     setFocusPolicy(Qt::ClickFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // A bar created inside a disabled window starts disabled; the item table
+    // holds the state the Enabled property reads.
+    modelo_.SetEnabled(isEnabled());
     modelo_.EstablecerAvisos({
         [this] { Reorganizar(); },
         [this](int i) { RepintarItem(i); },
@@ -65,31 +68,15 @@ void UtilVex::Crear() {
 void UtilVex::Nueva() {
     p_ = PropiedadesBarra{};
     p_.IconSize = PixelesATwips(p_.IconPx, factor_);
-    ApplyColorStyle(EstiloDeContexto());
+    ApplyColorStyle(EstiloDeContexto(p_));
     modelo_.LoadDefaultItems();
 }
 
 void UtilVex::Restaurar(const BolsaPropiedades& b) {
     IniciarActualizacion();
     modelo_.PerderFoco();
-    const Restauradas r = LeerPropiedades(b, p_, factor_, Programa::Carpeta());
-    setEnabled(r.Enabled);
-    // The style comes from the context held before the stored one is read.
-    const QString usuario = p_.ContextUserName;
-    const QString base = p_.ContextDbName;
-    p_ = r.p;
-    p_.ContextUserName = usuario;
-    p_.ContextDbName = base;
-    ApplyColorStyle(EstiloDeContexto());
-    p_.ContextUserName = r.p.ContextUserName;
-    p_.ContextDbName = r.p.ContextDbName;
-    modelo_.SetImpresoraCheckable(r.ImpresoraCheckable);
-    modelo_.SetImpresoraChecked(r.ImpresoraChecked);
-    modelo_.SetCompartirCheckable(r.CompartirCheckable);
-    modelo_.SetCompartirChecked(r.CompartirChecked);
-    if (p_.EstiloVSCode)
-        AplicarEstiloVSCode(p_.ShowCaptions, p_.IconPx);
-    RestaurarEstadosItems(b, modelo_);
+    DestinoPropiedades d = Destino();
+    RestaurarPropiedades(b, d, Programa::Carpeta());
     Reorganizar();
     FinalizarActualizacion();
     RefreshIcons();
@@ -170,31 +157,13 @@ void UtilVex::LoadIconsFromFolder(const QString& zFolder) {
 
 // ---- Styles ----
 
-int UtilVex::EstiloDeContexto() const {
-    return NormalizarEstilo(ModUtilVexBar::LeerEstiloBarra(p_.ContextUserName, p_.ContextDbName));
-}
-
 void UtilVex::ApplyColorStyle(int nStyle) {
-    p_.Estilo = NormalizarEstilo(nStyle);
-    const FilaEstilo f = ColoresEstilo(p_.Estilo);
-    p_.NormalBackColor = f.NormalBackColor;
-    p_.ActiveBackColor = f.ActiveBackColor;
-    p_.ActiveBarColor = f.ActiveBarColor;
+    AplicarColores(p_, nStyle);
     Reorganizar();
 }
 
 void UtilVex::AplicarEstiloVSCode(bool MostrarTitulos, int) {
-    p_.EstiloVSCode = true;
-    p_.Horizontal = false;
-    p_.AutoOrientacion = false; // as the Horizontal property does: the preset is a column
-    p_.ShowCaptions = MostrarTitulos;
-    p_.IconPx = 42;
-    p_.IconSize = PixelesATwips(42, factor_);
-    p_.ItemHeight = MostrarTitulos ? 520 : 600;
-    p_.ButtonGap = 0;
-    p_.NormalBackColor = ColoresVSCode.NormalBackColor;
-    p_.ActiveBackColor = ColoresVSCode.ActiveBackColor;
-    p_.ActiveBarColor = ColoresVSCode.ActiveBarColor;
+    AplicarPresetVSCode(p_, MostrarTitulos, factor_);
     Reorganizar();
 }
 

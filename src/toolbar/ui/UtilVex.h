@@ -176,7 +176,6 @@ private:
     void Nueva();
     void Restaurar(const BolsaPropiedades& b);
     void AplicarFuenteIni();
-    int EstiloDeContexto() const;
     void PintarItem(int i);
     void UbicarPartes(int i);
     void RepintarItem(int i);
@@ -185,7 +184,11 @@ private:
     int ItemEn(const QPoint& pos) const;
     QFont FuenteCaption(int i) const;
     QRect APixeles(const QRectF& twips) const;
-    void Cambiada(const char* nombre);
+    // Where the property table reads and writes: this bar's values, items and enabled state.
+    DestinoPropiedades Destino();
+    // Sets a property as its row says, lays out when the row asks for it and
+    // reports the change under the property's name.
+    void Fijar(::Propiedad id, const QVariant& v);
 
     ModeloBarra modelo_;
     PropiedadesBarra p_;
