@@ -83,12 +83,3 @@ TEST_F(Usuarios, ElLoginDeLaBaseEntraSinLeerLaTablaYNuncaUnNombreEnBlanco) {
     db.gDBName = QString();
     EXPECT_THROW(ValidarUsuario(QString(), QString()), ErrorVB);
 }
-
-TEST(ValorBooleano, NumerosDistintosDeCeroYVerdadero) {
-    EXPECT_TRUE(ValorBooleano(QStringLiteral("1")));
-    EXPECT_TRUE(ValorBooleano(QStringLiteral("-1")));
-    EXPECT_TRUE(ValorBooleano(QStringLiteral(" True ")));
-    EXPECT_FALSE(ValorBooleano(QStringLiteral("0")));
-    EXPECT_FALSE(ValorBooleano(QStringLiteral("False")));
-    EXPECT_FALSE(ValorBooleano(QString()));
-}

@@ -4,6 +4,16 @@
 #include "TextoSql.h"
 #include "UtilGeneral.h"
 
+namespace {
+// The administrator flag of a users row: a non-zero number or "true".
+bool ValorBooleano(const QString& texto) {
+    const QString t = texto.trimmed();
+    return t.compare(QStringLiteral("true"), Qt::CaseInsensitive) == 0 ||
+           t.compare(QStringLiteral("verdadero"), Qt::CaseInsensitive) == 0 ||
+           UtilGeneral::ValorNumero(t) != 0.0;
+}
+} // namespace
+
 void ResolverMarcaClave() {
     Sesion& s = sesion();
     if (s.gClaveUsuario.compare(kMarcaClave, Qt::CaseInsensitive) != 0)
@@ -45,11 +55,4 @@ bool ValidarUsuario(const QString& usuario, const QString& clave) {
     const bool valida = guardada.compare(clave, Qt::CaseInsensitive) == 0;
     db.CierraRecordset(&rs);
     return valida;
-}
-
-bool ValorBooleano(const QString& texto) {
-    const QString t = texto.trimmed();
-    return t.compare(QStringLiteral("true"), Qt::CaseInsensitive) == 0 ||
-           t.compare(QStringLiteral("verdadero"), Qt::CaseInsensitive) == 0 ||
-           UtilGeneral::ValorNumero(t) != 0.0;
 }

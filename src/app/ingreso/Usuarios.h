@@ -15,6 +15,3 @@ void ResolverMarcaClave();
 // login. On a user found: gUsuarioLogeado = usuario and gEsAdmin from the
 // row. A database error reaches the caller.
 bool ValidarUsuario(const QString& usuario, const QString& clave);
-
-// The administrator flag of a users row: a non-zero number or "true".
-bool ValorBooleano(const QString& texto);
