@@ -14,7 +14,9 @@ struct Usuario {
     const char* nombreCompleto;
 };
 
-// ANA is the demo user; LSUELDOS belongs to another system and is refused.
+// ANA is the demo user; JPEREZ is the one for trying the access window;
+// MGOMEZ has no task for this program; LSUELDOS belongs to another system and
+// is refused.
 const Usuario kUsuarios[] = {
     {"ANA", "cn000pr", "demo", true, "Ana Beltrán"},
     {"JPEREZ", "cn000pr", "jperez", false, "Juan Pérez"},

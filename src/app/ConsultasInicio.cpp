@@ -6,6 +6,12 @@
 #include <QFileInfo>
 
 namespace {
+// Columns a search never shows: the users' stored password is a reversible
+// cipher.
+bool columnaReservada(const QString& columna) {
+    return columna.trimmed().compare(QStringLiteral("PassWord"), Qt::CaseInsensitive) == 0;
+}
+
 // Rows of a statement for the search dialog, read on the main connection.
 ResultadoConsulta consultar(const QString& sentencia) {
     ResultadoConsulta r;
@@ -14,10 +20,17 @@ ResultadoConsulta consultar(const QString& sentencia) {
     gDB().AbrirRecordset(sql, rs);
     if (rs.State() == 0)
         return r;
-    r.columnas = rs.Campos();
+    QList<int> visibles;
+    const QStringList campos = rs.Campos();
+    for (int i = 0; i < campos.size(); ++i) {
+        if (columnaReservada(campos[i]))
+            continue;
+        visibles << i;
+        r.columnas << campos[i];
+    }
     while (!rs.Eof()) {
         QStringList fila;
-        for (int i = 0; i < r.columnas.size(); ++i)
+        for (const int i : visibles)
             fila << UtilGeneral::ValorTexto(rs.Valor(i)).trimmed();
         r.filas << fila;
         rs.MoveNext();

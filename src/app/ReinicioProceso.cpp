@@ -7,6 +7,7 @@
 #include "Dll_Display.h"
 #include "InfoSistema.h"
 #include "Programa.h"
+#include "Sentencias.h"
 #include "Sesion.h"
 
 void RestablecerProceso() {
@@ -15,6 +16,7 @@ void RestablecerProceso() {
     gDBEstadisticas() = DB_Dll();
     ReiniciarSesion();
     contadores() = Contadores();
+    ReiniciarCamposPendientes();
     gDialogoConsulta() = DialogoConsulta();
     EstablecerDialogos(nullptr);
     InfoSistema::EstablecerLanzador(nullptr);

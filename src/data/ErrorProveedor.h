@@ -22,4 +22,8 @@ constexpr long NoSePermiteNulo = 515;
 constexpr long NoSeAbreBase = 4060; // cannot open database
 constexpr long Bloqueo = 1222;      // lock request time out
 constexpr long Truncado = 8152;     // string or binary data would be truncated
+
+// Writes the database refuses as such.
+constexpr long BaseSoloLectura = 3906; // the database is read-only
+constexpr long PermisoDenegado = 229;  // the login lacks the permission
 } // namespace CodigosNativos

@@ -76,6 +76,9 @@ ErrorProveedor ErrorDeTextoSqlite(const QString& texto, int codigoSqlite) {
         e.SQLState = QStringLiteral("42S22");
     } else if (contiene("syntax error") || contiene("incomplete input")) {
         e.NativeError = SintaxisIncorrecta;
+    } else if (contiene("readonly database") || contiene("read-only database")) {
+        e.NativeError = BaseSoloLectura;
+        e.SQLState = QStringLiteral("25006");
     } else if (contiene("database is locked") || contiene("database table is locked")) {
         e.NativeError = Bloqueo;
         e.SQLState = QStringLiteral("HYT00");

@@ -76,6 +76,27 @@ QString fechaJet(const QString& contenido) {
     return QStringLiteral("'") + d.toString(QStringLiteral("yyyy-MM-dd")) + QStringLiteral("'");
 }
 
+// True when the text written so far ends in a comparison operator.
+bool trasComparacion(const QString& r) {
+    int j = static_cast<int>(r.size()) - 1;
+    while (j >= 0 && r[j].isSpace())
+        --j;
+    return j >= 0 && (r[j] == u'=' || r[j] == u'<' || r[j] == u'>');
+}
+
+// A closed text literal without the blanks before its closing apostrophe. A
+// literal made only of blanks stays: it is compared with stored blanks.
+QString sinBlancosFinales(QStringView literal) {
+    if (literal.size() < 2 || literal.back() != u'\'')
+        return literal.toString();
+    QStringView contenido = literal.mid(1, literal.size() - 2);
+    while (!contenido.isEmpty() && contenido.back() == u' ')
+        contenido.chop(1);
+    if (contenido.isEmpty())
+        return literal.toString();
+    return u'\'' + contenido.toString() + u'\'';
+}
+
 struct Reemplazo {
     const char16_t* de;
     const char16_t* a;
@@ -107,11 +128,18 @@ QString Traducir(const QString& sql) {
             r += i < n && esLetra(sql[i]) ? QStringLiteral(" COLLATE NOCASE ")
                                           : QStringLiteral(" COLLATE NOCASE");
     };
+    // Inside the SET list of an UPDATE "=" assigns instead of comparing.
+    bool asignando = false;
     while (i < n) {
         const QChar c = sql[i];
         if (c == u'\'' || c == u'"') {
             const int l = largoLiteral(sql, i);
-            r += QStringView(sql).mid(i, l);
+            const QStringView literal = QStringView(sql).mid(i, l);
+            // The server ignores trailing blanks when it compares text.
+            if (c == u'\'' && !asignando && trasComparacion(r))
+                r += sinBlancosFinales(literal);
+            else
+                r += literal;
             i += l;
             if (c == u'\'')
                 intercalar();
@@ -218,7 +246,13 @@ QString Traducir(const QString& sql) {
             int k = i;
             while (k < n && esLetra(sql[k]))
                 ++k;
-            r += QStringView(sql).mid(i, k - i);
+            const QStringView palabra = QStringView(sql).mid(i, k - i);
+            if (palabra.compare(u"SET", Qt::CaseInsensitive) == 0)
+                asignando = true;
+            else if (palabra.compare(u"WHERE", Qt::CaseInsensitive) == 0 ||
+                     palabra.compare(u"FROM", Qt::CaseInsensitive) == 0)
+                asignando = false;
+            r += palabra;
             i = k;
             continue;
         }

@@ -1,4 +1,4 @@
-#include "BaseDePrueba.h"
+#include "BaseIngreso.h"
 #include "DB_Dll.h"
 #include "EsquemasMinimos.h"
 #include "Inicio.h"
@@ -31,7 +31,8 @@ TEST(Inicio, SinParametrosPideLaConexionYCancelarTermina) {
 
 TEST(Inicio, SinTimeOutLoCreaEnCeroYUsa45) {
     auto guion = ReiniciarProceso();
-    BaseDePrueba base(QStringLiteral("CONTA"), kTablaConfiguracion + kTablaUsuarios);
+    BaseIngreso base;
+    base.usuario(QStringLiteral("ANA"), QStringLiteral("demo"));
     base.crear(QStringLiteral("QD_ESTADISTICAS"), kTablaConfiguracion);
     CarpetaTemporal programa;
     iniciar(base, programa);
@@ -49,7 +50,8 @@ TEST(Inicio, SinTimeOutLoCreaEnCeroYUsa45) {
     EXPECT_EQ(rs(QStringLiteral("GRUPO")).toString(), QStringLiteral("BaseDeDatos"));
     // The session values of the parameter string and the search definitions.
     EXPECT_EQ(sesion().gCaja, QStringLiteral("2"));
-    EXPECT_EQ(sesion().gClaveUsuario, QStringLiteral("* *"));
+    // The password equal to the database name vouched for ANA: her stored one is taken.
+    EXPECT_EQ(sesion().gClaveUsuario, QStringLiteral("demo"));
     EXPECT_EQ(QFileInfo(programa.ruta(QStringLiteral("consultas.qdx"))).size(), 11 * 1202);
     EXPECT_TRUE(guion->mensajes().isEmpty());
 }
@@ -57,7 +59,8 @@ TEST(Inicio, SinTimeOutLoCreaEnCeroYUsa45) {
 TEST(Inicio, TimeOutDeLaBaseDeEstadisticasYBaseAusente) {
     {
         ReiniciarProceso();
-        BaseDePrueba base(QStringLiteral("CONTA"), kTablaConfiguracion);
+        BaseIngreso base;
+        base.usuario(QStringLiteral("ANA"), QStringLiteral("demo"));
         base.crear(QStringLiteral("QD_ESTADISTICAS"),
                    kTablaConfiguracion + QStringLiteral("INSERT INTO TA_CONFIGURACION VALUES "
                                                         "('TIMEOUT','BaseDeDatos','120','',0)"));
@@ -68,7 +71,8 @@ TEST(Inicio, TimeOutDeLaBaseDeEstadisticasYBaseAusente) {
     }
     {
         auto guion = ReiniciarProceso();
-        BaseDePrueba base(QStringLiteral("CONTA"), kTablaConfiguracion);
+        BaseIngreso base;
+        base.usuario(QStringLiteral("ANA"), QStringLiteral("demo"));
         CarpetaTemporal programa;
         iniciar(base, programa); // no statistics database: silent, 45
         EXPECT_TRUE(gDB().gOpenFlag);
@@ -80,7 +84,8 @@ TEST(Inicio, TimeOutDeLaBaseDeEstadisticasYBaseAusente) {
 
 TEST(Inicio, ArchivoDeConsultasExistenteNoSeToca) {
     ReiniciarProceso();
-    BaseDePrueba base(QStringLiteral("CONTA"), kTablaConfiguracion);
+    BaseIngreso base;
+    base.usuario(QStringLiteral("ANA"), QStringLiteral("demo"));
     CarpetaTemporal programa;
     programa.escribir(QStringLiteral("consultas.qdx"), QByteArray());
     iniciar(base, programa);

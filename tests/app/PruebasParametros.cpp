@@ -91,6 +91,9 @@ TEST(ParametroLinea, ObtenerServidorQuitaAliasYPuerto) {
     // The embedded engine's folder survives: alias, "/" and an absolute path.
     EXPECT_EQ(ObtenerServidor(QStringLiteral("sqlite//home/ana/datos")),
               QStringLiteral("/home/ana/datos"));
+    // Typed alone, as the access window shows it, the folder stays whole.
+    EXPECT_EQ(ObtenerServidor(QStringLiteral(" /home/ana/datos")),
+              QStringLiteral("/home/ana/datos"));
 }
 
 TEST(ParametroLinea, AccesoDirectoDejaVaciosClaveYValoresDeSesion) {

@@ -81,6 +81,16 @@ TEST(ErroresDelProveedor, CodigosDeSentenciasQueFallanDeVerdad) {
             EXPECT_EQ(cn.Errors[0].NativeError, c.nativo) << c.sql;
         }
     }
+    // A database that can be read but not written refuses as a read-only one.
+    cn.Execute(QStringLiteral("PRAGMA query_only=1"));
+    try {
+        cn.Execute(QStringLiteral("INSERT INTO MA_CUENTAS (Codigo) VALUES ('2')"));
+        ADD_FAILURE() << "a read-only database should refuse the insert";
+    } catch (const ErrorVB&) {
+        ASSERT_EQ(cn.Errors.size(), 1);
+        EXPECT_EQ(cn.Errors[0].NativeError, CodigosNativos::BaseSoloLectura);
+    }
+    cn.Execute(QStringLiteral("PRAGMA query_only=0"));
     // A closed connection, a closed result set, an open connection opened again.
     Recordset rs;
     EXPECT_THROW(

@@ -41,6 +41,14 @@ TEST(TraduccionSqlite, ReescribeLasConstruccionesDelServidor) {
         // A keyword right after the closing quote stays apart from the collation.
         {"SELECT * FROM T WHERE TC = 'FC'order by TC",
          "SELECT * FROM T WHERE TC = 'FC' COLLATE NOCASE order by TC"},
+        // Compared text drops its trailing blanks, as the server compares it;
+        // assigned text and LIKE patterns keep them.
+        {"SELECT * FROM T WHERE (U = 'ANA ') AND (P LIKE '%x %') AND TC = '    '",
+         "SELECT * FROM T WHERE (U = 'ANA' COLLATE NOCASE) AND (P LIKE '%x %' COLLATE NOCASE) AND "
+         "TC = '    ' COLLATE NOCASE"},
+        {"UPDATE T SET A = 'x  ', B='O''B ' WHERE C <> 'y ' AND D >= 'O''B  '",
+         "UPDATE T SET A = 'x  ' COLLATE NOCASE, B='O''B ' COLLATE NOCASE WHERE C <> 'y' COLLATE "
+         "NOCASE AND D >= 'O''B' COLLATE NOCASE"},
         // Bound values compare as literals do; a "?" inside a literal is text.
         {"Select cuenta from A where tc = ? and mes= ?and x = '?'",
          "Select cuenta from A where tc = ? COLLATE NOCASE and mes= ? COLLATE NOCASE and x = "

@@ -24,6 +24,10 @@ std::optional<QString> ValorParametro(const QString& texto, const QString& clave
 }
 
 QString ObtenerServidor(const QString& valor) {
+    // An absolute folder (the embedded engine's server, as the access window
+    // shows and takes it) has no alias before it: it is kept whole.
+    if (valor.trimmed().startsWith(u'/'))
+        return valor.trimmed();
     QString s = valor;
     const int barra = s.indexOf(u'/');
     if (barra >= 0)

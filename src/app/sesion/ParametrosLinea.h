@@ -21,7 +21,8 @@ ParametrosInicio ParsearParametros(const QString& texto);
 // the key, without "=" and trimmed. nullopt when the key is absent.
 std::optional<QString> ValorParametro(const QString& texto, const QString& clave);
 
-// The server name of a value written as [alias/]server[:port].
+// The server name of a value written as [alias/]server[:port]; an absolute
+// folder is kept whole.
 QString ObtenerServidor(const QString& valor);
 
 // The string the program launcher writes for a sibling program.

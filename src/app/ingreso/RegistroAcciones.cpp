@@ -1,0 +1,92 @@
+#include "RegistroAcciones.h"
+#include "Configuracion.h"
+#include "ContratoErrores.h"
+#include "DB_Dll.h"
+#include "InfoSistema.h"
+#include "Programa.h"
+#include "Sentencias.h"
+#include "Sesion.h"
+#include "TextoSql.h"
+#include "UtilGeneral.h"
+
+namespace {
+// A date and time as the engines return it: a date value, or its text.
+QDateTime leerFechaHora(const QVariant& valor) {
+    if (valor.metaType().id() == QMetaType::QDateTime)
+        return valor.toDateTime();
+    const QString t = UtilGeneral::ValorTexto(valor).trimmed();
+    for (const char* formato : {"yyyy-MM-dd HH:mm:ss", "yyyy-MM-ddTHH:mm:ss",
+                                "yyyy-MM-dd HH:mm:ss.zzz", "dd/MM/yyyy HH:mm:ss"}) {
+        const QDateTime d = QDateTime::fromString(t, QString::fromLatin1(formato));
+        if (d.isValid())
+            return d;
+    }
+    return {};
+}
+
+QDateTime alSegundo(const QDateTime& d) {
+    return QDateTime(d.date(), QTime(d.time().hour(), d.time().minute(), d.time().second()));
+}
+} // namespace
+
+QString TextoFechaHora(const QDateTime& fecha) {
+    return fecha.toString(QStringLiteral("dd/MM/yyyy HH:mm:ss"));
+}
+
+QDateTime FechaServidor() {
+    QDateTime resultado;
+    Recordset rs;
+    IgnorandoErrores(
+        [&] { gDB().AbrirRecordset(QStringLiteral("select  getDate() as fecha"), rs); });
+    IgnorandoErrores([&] {
+        if (!rs.BOF())
+            resultado = leerFechaHora(rs(QStringLiteral("fecha")));
+    });
+    if (!resultado.isValid() && sesion().gUtilizarFechaDia) {
+        IgnorandoErrores([&] {
+            const QDate d =
+                UtilGeneral::LeerFecha(LeerCfg(QStringLiteral("FECHAOPERHASTA")).trimmed());
+            if (d.isValid())
+                resultado = QDateTime(d, QTime(0, 0));
+        });
+    }
+    if (!resultado.isValid())
+        resultado = QDateTime::currentDateTime();
+    IgnorandoErrores([&] { gDB().CierraRecordset(&rs); });
+    return alSegundo(resultado);
+}
+
+void RegistrarAccion(const QString& tc, const QString& idComprobante, QString& idComplemento,
+                     bool esAlta, bool esModificacion, const QString& descripcion,
+                     const QString& cuenta, bool esError) {
+    const Sesion& s = sesion();
+    if (idComplemento.isEmpty())
+        idComplemento = QStringLiteral("0");
+    const QString tipo = esError          ? QStringLiteral("ER")
+                         : esAlta         ? QStringLiteral("A")
+                         : esModificacion ? QStringLiteral("M")
+                                          : QStringLiteral("B");
+    const QString fechaHora = TextoFechaHora(FechaServidor());
+    const QString q = QStringLiteral("'");
+    QString sql = QStringLiteral(" INSERT INTO V_MV_CPTEACCIONES ");
+    AgregarCampo(QStringLiteral("TC"), UtilGeneral::AlinearDerecha(tc.trimmed(), 4), q, true);
+    AgregarCampo(QStringLiteral("IdComprobante"), idComprobante, q, false);
+    // Unquoted: only its number reaches the statement.
+    AgregarCampo(QStringLiteral("IdComplemento"), TextoSql::FormaNumerica(idComplemento), QString(),
+                 false);
+    AgregarCampo(QStringLiteral("Tipo_accion"), tipo, q, false);
+    AgregarCampo(QStringLiteral("FECHAHORA"), fechaHora, q, false);
+    AgregarCampo(QStringLiteral("Usuario"), s.gUsuarioLogeado, q, false);
+    AgregarCampo(QStringLiteral("PC"), InfoSistema::NombreEquipo(), q, false);
+    AgregarCampo(QStringLiteral("SYSTEMUSER"), UtilGeneral::Recortar(descripcion, 255).trimmed(), q,
+                 false);
+    AgregarCampo(QStringLiteral("Proceso"),
+                 UtilGeneral::Recortar(
+                     Programa::NombreEjecutable().trimmed() + u' ' + s.gParametroAdicional, 255),
+                 q, false);
+    // This program runs no batch process.
+    AgregarCampo(QStringLiteral("ProcesoLote"), QString(), q, false);
+    AgregarCampo(QStringLiteral("Cuenta"), cuenta.trimmed().left(15).trimmed(), q, false);
+    ArmarValores(sql, true);
+    IgnorandoErrores([&] { gDB().EjecutaConsultaSQL(sql); });
+}
