@@ -8,6 +8,7 @@
 #include "InfoSistema.h"
 #include "Programa.h"
 #include "Sesion.h"
+#include <QLocale>
 
 void RestablecerProceso() {
     gDisplay().CartelCerrar();
@@ -23,4 +24,5 @@ void RestablecerProceso() {
     Programa::TerminarLanzando(false);
     DB_Dll::esperaReconexionMs = DB_Dll::kEsperaReconexionMs;
     CargaAsientos::intervaloMs = CargaAsientos::kIntervaloMs;
+    QLocale::setDefault(QLocale::system());
 }
