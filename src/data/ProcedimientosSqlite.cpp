@@ -20,6 +20,9 @@ constexpr Procedimiento kProcedimientos[] = {
 } // namespace
 
 QString Sentencia(const QString& sql) {
+    // Every statement passes here: only a call is looked at closely.
+    if (!QStringView(sql).trimmed().startsWith(u"EXEC", Qt::CaseInsensitive))
+        return {};
     // EXEC [dbo.]name [@parameter =] value
     static const QRegularExpression llamada(
         QStringLiteral("^\\s*EXEC(?:UTE)?\\s+(?:\\[?dbo\\]?\\.)?\\[?(\\w+)\\]?\\s+"
