@@ -95,8 +95,9 @@ QList<FilaBusqueda> ConexionBusqueda::Filas(const QString& sentencia,
         const int c = rs.Indice(campoCodigo);
         if (d < 0 || c < 0)
             return;
+        filas.reserve(100);
         for (; !rs.Eof(); rs.MoveNext())
-            filas.append(FilaBusqueda(rs.Texto(d), rs.Texto(c)));
+            filas.append({rs.Texto(d), rs.Texto(c)});
     });
     return filas;
 }

@@ -47,6 +47,6 @@ QString FmtLeerCodigo(const QString& codigo, int largo) {
 
 } // namespace SentenciasBusqueda
 
-FilaBusqueda::FilaBusqueda(const QString& descripcion_, const QString& codigo_)
-    : texto(descripcion_ + QString(50, u' ') + codigo_), descripcion(descripcion_.trimmed()),
-      codigo(codigo_.trimmed()) {}
+QString FilaBusqueda::Texto() const {
+    return descripcion + QString(50, u' ') + codigo;
+}

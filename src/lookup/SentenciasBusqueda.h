@@ -35,14 +35,15 @@ QString FmtLeerCodigo(const QString& codigo, int largo = 0);
 
 } // namespace SentenciasBusqueda
 
-// One row of the result list: the text it shows (the display value, 50
-// blanks and the code) and its code kept apart, so that a code of any length
-// comes back whole.
+// One row of the result list: the display value and the code as read, kept
+// apart so that a code of any length comes back whole. The list shows the
+// display value, 50 blanks and the code.
 struct FilaBusqueda {
-    QString texto;
     QString descripcion;
     QString codigo;
 
-    FilaBusqueda() = default;
-    FilaBusqueda(const QString& descripcion, const QString& codigo);
+    QString Texto() const;
+    // The display part and the code, trimmed.
+    QString Descripcion() const { return descripcion.trimmed(); }
+    QString Codigo() const { return codigo.trimmed(); }
 };

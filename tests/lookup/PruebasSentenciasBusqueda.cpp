@@ -38,12 +38,12 @@ TEST(SentenciasBusqueda, DosPalabrasBuscanConComodinYLosApostrofesSeDuplican) {
 }
 
 TEST(SentenciasBusqueda, FilaYFormatosDeCodigo) {
-    const FilaBusqueda f(QStringLiteral("Caja casa central "),
-                         QStringLiteral("AR-CODIGO-LARGO-0020"));
-    EXPECT_EQ(f.texto, QStringLiteral("Caja casa central ") + QString(50, u' ') +
-                           QStringLiteral("AR-CODIGO-LARGO-0020"));
-    EXPECT_EQ(f.codigo, QStringLiteral("AR-CODIGO-LARGO-0020"));
-    EXPECT_EQ(f.descripcion, QStringLiteral("Caja casa central"));
+    const FilaBusqueda f{QStringLiteral("Caja casa central "),
+                         QStringLiteral(" AR-CODIGO-LARGO-0020")};
+    EXPECT_EQ(f.Texto(), QStringLiteral("Caja casa central ") + QString(50, u' ') +
+                             QStringLiteral(" AR-CODIGO-LARGO-0020"));
+    EXPECT_EQ(f.Codigo(), QStringLiteral("AR-CODIGO-LARGO-0020"));
+    EXPECT_EQ(f.Descripcion(), QStringLiteral("Caja casa central"));
     EXPECT_EQ(FmtLeerCodigo(QStringLiteral("7"), 4), QStringLiteral("   7"));
     EXPECT_EQ(FmtLeerCodigo(QStringLiteral("A7"), 4), QStringLiteral("A7"));
     EXPECT_EQ(FmtLeerCodigo(QStringLiteral(" 12345 "), 4), QStringLiteral("1234"));

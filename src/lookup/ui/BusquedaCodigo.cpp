@@ -192,23 +192,22 @@ void BusquedaCodigo::Busqueda() {
         OmitirBusqueda = false;
         return;
     }
-    filas_->Vaciar();
     TextoIngresado = TxtBusqueda->text();
-    if (Tabla.compare(QStringLiteral("FECHA"), Qt::CaseInsensitive) == 0)
-        return;
-    if (Buscar.isEmpty() || Tabla.isEmpty()) {
+    if (Tabla.compare(QStringLiteral("FECHA"), Qt::CaseInsensitive) == 0 || Buscar.isEmpty() ||
+        Tabla.isEmpty()) {
         filas_->Vaciar();
-        Buscar.clear();
+        if (Tabla.compare(QStringLiteral("FECHA"), Qt::CaseInsensitive) != 0)
+            Buscar.clear();
         return;
     }
     Buscar.replace(u' ', u'%');
     const QString sentencia = SentenciasBusqueda::Sentencia(
         {Buscar, Tabla, campoDescripcion_, campoCodigo_, filtroExtra_, idLista});
+    // The list is emptied and filled in one step; a failed statement leaves it empty.
     QList<FilaBusqueda> filas = conexion_.Filas(sentencia, campoDescripcion_, campoCodigo_);
-    if (!filas.isEmpty()) {
+    if (!filas.isEmpty())
         LstBusqueda->show();
-        filas_->Fijar(std::move(filas));
-    }
+    filas_->Fijar(std::move(filas));
     Buscar.clear();
 }
 
@@ -216,7 +215,7 @@ QString BusquedaCodigo::CodigoSeleccionado() const {
     const QModelIndex i = LstBusqueda->currentIndex();
     if (!i.isValid() || !LstBusqueda->selectionModel()->isSelected(i))
         return {};
-    return filas_->Fila(i.row()).codigo;
+    return filas_->Fila(i.row()).Codigo();
 }
 
 void BusquedaCodigo::ObtieneCodigo(bool DesdeTxt) {
@@ -267,7 +266,7 @@ void BusquedaCodigo::LstBusqueda_Click() {
     const QModelIndex i = LstBusqueda->currentIndex();
     if (!i.isValid())
         return;
-    const QString texto = filas_->Fila(i.row()).descripcion;
+    const QString texto = filas_->Fila(i.row()).Descripcion();
     // The next change of the text runs no search; a text that stays the same
     // causes no change, so nothing is left to skip.
     if (texto.left(TxtBusqueda->maxLength()) != TxtBusqueda->text()) {

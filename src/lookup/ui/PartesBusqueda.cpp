@@ -67,7 +67,7 @@ int ModeloFilasBusqueda::rowCount(const QModelIndex& padre) const {
 QVariant ModeloFilasBusqueda::data(const QModelIndex& indice, int rol) const {
     if (!indice.isValid() || indice.row() >= filas_.size() || rol != Qt::DisplayRole)
         return {};
-    return filas_.at(indice.row()).texto;
+    return filas_.at(indice.row()).Texto();
 }
 
 void ModeloFilasBusqueda::Fijar(QList<FilaBusqueda> filas) {
