@@ -260,6 +260,8 @@ void BusquedaCodigo::Escape() {
     TxtBusqueda->clear();
     Buscar.clear();
     ObtieneCodigo(true);
+    // Typing starts over in the text box, wherever Esc was pressed.
+    TxtBusqueda->setFocus();
 }
 
 void BusquedaCodigo::LstBusqueda_Click() {

@@ -44,7 +44,8 @@ VentanaBusqueda::VentanaBusqueda(const QString& cadena, QWidget* padre) : QWidge
     auto* ayuda = new QLabel(
         QStringLiteral("Escriba parte de la descripción o del código. Flecha abajo pasa a la "
                        "lista; Enter o doble clic entregan el código; un clic copia la "
-                       "descripción; Esc limpia. Si no hay resultados, Enter ofrece el alta."),
+                       "descripción; Esc limpia. Si no hay resultados, Enter ofrece el alta. "
+                       "Alt+T elige la tabla; Tab pasa al texto."),
         this);
     ayuda->setWordWrap(true);
 
@@ -68,6 +69,7 @@ VentanaBusqueda::VentanaBusqueda(const QString& cadena, QWidget* padre) : QWidge
         emit CodigoElegido(Busqueda->Codigo);
     });
     ElegirTabla(0);
+    Busqueda->TxtBusqueda->setFocus();
 }
 
 void VentanaBusqueda::ElegirTabla(int indice) {
@@ -77,5 +79,4 @@ void VentanaBusqueda::ElegirTabla(int indice) {
     Busqueda->resize(kAnchoControl, kAltoControl);
     const bool disponible = Busqueda->BusquedaDisponible(tabla);
     LblTabla->setText(disponible ? Busqueda->Tabla : QStringLiteral("(búsqueda no disponible)"));
-    Busqueda->TxtBusqueda->setFocus();
 }

@@ -8,6 +8,8 @@
 // a temporary folder. With --captura the window is saved as an image after
 // choosing the table and typing the text, and the program ends.
 #include "BusquedaCodigo.h"
+#include "Conexion.h"
+#include "ContratoErrores.h"
 #include "GeneradorDemo.h"
 #include "PartesBusqueda.h"
 #include "VentanaBusqueda.h"
@@ -58,6 +60,18 @@ int main(int argc, char** argv) {
     const QString cadena = QStringLiteral("PROVIDER=SQLOLEDB;Server=") + dir +
                            QStringLiteral(";Database =") + nombre + QStringLiteral(";UId=") +
                            nombre + QStringLiteral(";Pwd=") + nombre + u';';
+
+    // A demo database written before the motive tables existed still serves
+    // the other tables.
+    IgnorandoErrores([&] {
+        Conexion cn;
+        cn.Open(cadena);
+        if (!cn.Tablas().contains(QStringLiteral("V_TA_MotivoVta"), Qt::CaseInsensitive))
+            std::fprintf(stderr,
+                         "tarquel_busqueda: la base %s no tiene las tablas de motivos; bórrela "
+                         "para que se genere de nuevo.\n",
+                         qPrintable(dir));
+    });
 
     VentanaBusqueda v(cadena);
     QObject::connect(&v, &VentanaBusqueda::CodigoElegido, [](const QString& codigo) {
