@@ -53,6 +53,24 @@ TEST_F(AltaRapidaPrueba, ElCodigoSiguienteYLaDescripcionGuardada) {
     EXPECT_TRUE(AltaRapida::ReglaDe(QStringLiteral("v_ta_cajas")).disponible);
 }
 
+TEST(AltaRapida, LasTablasConColumnasPropias) {
+    AltaRapida::Pedido p;
+    p.tabla = QStringLiteral("V_TA_Cpra_Vta");
+    p.campoDescripcion = QStringLiteral("DESCRIPCION");
+    p.campoCodigo = QStringLiteral("IDCOND_CPRA_VTA");
+    p.hoy = QDate(2024, 3, 5);
+    EXPECT_EQ(AltaRapida::SentenciaInsertar(p, QStringLiteral("   4"), QStringLiteral("30 dias")),
+              QStringLiteral("INSERT INTO V_TA_Cpra_Vta(IDCOND_CPRA_VTA,DESCRIPCION,CantidadDias,"
+                             "HabilitadoPara,DtoMaximo,FechaHora_Grabacion) VALUES ('   4','30 "
+                             "dias',1,'VC',100,'05/03/2024')"));
+    p.tabla = QStringLiteral("V_MA_MANTENIMIENTOS");
+    p.campoCodigo = QStringLiteral("CODIGO");
+    p.cuenta = QStringLiteral(" 5.2'01 ");
+    EXPECT_EQ(AltaRapida::SentenciaInsertar(p, QStringLiteral("1"), QStringLiteral("Filtro")),
+              QStringLiteral("INSERT INTO V_MA_MANTENIMIENTOS(CODIGO,DESCRIPCION, CUENTA) VALUES "
+                             "('1','Filtro','5.2''01')"));
+}
+
 TEST_F(AltaRapidaPrueba, UnaDescripcionQueYaExisteNoSeAgrega) {
     abrir();
     base->base().ejecutar(
