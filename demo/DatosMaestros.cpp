@@ -57,9 +57,75 @@ const char* const kConfiguracion[][3] = {
     {"USACONSULTALIKE", "DATOS", "NO"},
     {"TOPCONSART", "DATOS", "1000"},
     {"THEME", "DATOS", "1"},
+    {"DESHABILITABUSQUEDACODIGO", "DATOS", "NO"},
+    {"DESHABILITABUSQUEDACODIGOART", "DATOS", "NO"},
     {"RAZONSOCIAL", "EMPRESA", "Distribuidora del Plata S.A."},
     {"CUIT", "EMPRESA", "30-71045566-2"},
 };
+
+// Sales and purchase motives with the account each one posts its sales or
+// purchases to; the other accounts of the input rows are the same for all.
+struct Motivo {
+    const char* codigo;
+    const char* descripcion;
+    const char* cuenta;
+};
+const Motivo kMotivosVenta[] = {
+    {"   1", "Venta de mercaderías", "4.1.01.001"},
+    {"   2", "Venta de servicios", "4.1.01.002"},
+    {"   3", "Venta exenta", "4.1.01.003"},
+};
+const Motivo kMotivosCompra[] = {
+    {"   1", "Compra de mercaderías", "5.1.01.002"},
+    {"   2", "Fletes y acarreos", "5.1.01.003"},
+    {"   3", "Gastos generales", "5.2.01.002"},
+};
+
+// The accounts of an input row after the motive and the fiscal condition, in
+// the order of the input tables' columns.
+std::vector<std::string> CuentasComunes() {
+    return {"4.1.01.001", "4.1.01.002", "4.1.01.003", // spare parts, services, others
+            "4.1.01.001", "2.1.03.002", "2.1.03.004", "2.1.03.001", "2.1.03.003", "4.2.01.003",
+            "5.1.01.002", "5.1.01.003", "1.1.03.004", "1.1.03.002", "1.1.03.003", "4.2.01.003",
+            "4.2.01.003", "2.1.03.003", "2.1.03.004", "2.1.03.001", "1.1.03.005", "4.2.01.003",
+            "1.1.03.003", "1.1.03.004", "1.1.03.002", "1.1.03.005"};
+}
+
+void GrabarMotivos(BaseSqlite& base) {
+    constexpr int kColumnaVenta = 3;  // V_DFI_CTAVTA
+    constexpr int kColumnaCompra = 9; // C_CFI_CTACPRA
+    Sentencia venta(base, "INSERT INTO V_TA_MotivoVta (IdMotivoVta, Descripcion) VALUES (?,?)");
+    Sentencia compra(base, "INSERT INTO V_TA_MotivoCpra (IdMotivoCpra, Descripcion) VALUES (?,?)");
+    Sentencia filaVenta(base, "INSERT INTO V_TA_Input_Ventas VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?,?,"
+                              "?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)");
+    Sentencia filaCompra(base, "INSERT INTO V_TA_Input_Compras VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?,?,"
+                               "?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)");
+    auto grabar = [](Sentencia& fila, const char* motivo, const std::vector<std::string>& cuentas) {
+        for (int condicion = 1; condicion <= 8; ++condicion) {
+            fila.texto(motivo).texto("   " + std::to_string(condicion));
+            for (const std::string& c : cuentas)
+                fila.textoONulo(c);
+            fila.insertar();
+        }
+    };
+    for (const Motivo& m : kMotivosVenta) {
+        venta.texto(m.codigo).texto(m.descripcion).insertar();
+        std::vector<std::string> cuentas = CuentasComunes();
+        cuentas[kColumnaVenta] = m.cuenta;
+        // VAT (registered and not registered), cost of goods sold, internal taxes.
+        cuentas.insert(cuentas.end(), {"2.1.03.001", "2.1.03.001", "5.1.01.001", "2.1.03.002"});
+        grabar(filaVenta, m.codigo, cuentas);
+    }
+    for (const Motivo& m : kMotivosCompra) {
+        compra.texto(m.codigo).texto(m.descripcion).insertar();
+        std::vector<std::string> cuentas = CuentasComunes();
+        cuentas[kColumnaCompra] = m.cuenta;
+        // VAT credit (registered, not registered, internal taxes, two more rates).
+        cuentas.insert(cuentas.end(),
+                       {"1.1.03.001", "1.1.03.001", "5.1.01.003", "1.1.03.001", "1.1.03.001"});
+        grabar(filaCompra, m.codigo, cuentas);
+    }
+}
 
 } // namespace
 
@@ -84,6 +150,7 @@ void GrabarTablasDeCodigos(BaseSqlite& base) {
                   "('NDC', 'Nota de débito de compra', 'C', 1), "
                   "('OP', 'Orden de pago', NULL, 1), "
                   "('AS', 'Asiento manual', NULL, 1);");
+    GrabarMotivos(base);
 }
 
 void GrabarUsuariosYTareas(BaseSqlite& base) {

@@ -5,7 +5,8 @@
 
 class BaseSqlite;
 
-// Provinces, business units, cash boxes and voucher types.
+// Provinces, business units, cash boxes, voucher types and the sales and
+// purchase motives with their accounts.
 void GrabarTablasDeCodigos(BaseSqlite& base);
 // Users of the suite, menu entries and the entries each user may run.
 void GrabarUsuariosYTareas(BaseSqlite& base);

@@ -9,6 +9,7 @@
 #include "Programa.h"
 #include "Sentencias.h"
 #include "Sesion.h"
+#include <QLocale>
 
 void RestablecerProceso() {
     gDisplay().CartelCerrar();
@@ -25,4 +26,5 @@ void RestablecerProceso() {
     Programa::TerminarLanzando(false);
     DB_Dll::esperaReconexionMs = DB_Dll::kEsperaReconexionMs;
     CargaAsientos::intervaloMs = CargaAsientos::kIntervaloMs;
+    QLocale::setDefault(QLocale::system());
 }

@@ -1,4 +1,5 @@
 #include "TraduccionSqlite.h"
+#include "ProcedimientosSqlite.h"
 #include "UtilGeneral.h"
 #include <QDate>
 #include <QRegularExpression>
@@ -111,6 +112,9 @@ constexpr Reemplazo kFunciones[] = {
 } // namespace
 
 QString Traducir(const QString& sql) {
+    // A call of a stored procedure the engine answers with its own statement.
+    if (const QString respuesta = ProcedimientosSqlite::Sentencia(sql); !respuesta.isEmpty())
+        return Traducir(respuesta);
     QString r;
     r.reserve(sql.size() + 16);
     QString limite; // the row limit of a TOP clause, appended at the end
@@ -223,6 +227,18 @@ QString Traducir(const QString& sql) {
                     // CHARINDEX(what, where) is INSTR(where, what).
                     r += QStringLiteral("INSTR(") + Traducir(args[1]).trimmed() +
                          QStringLiteral(", ") + Traducir(args[0]).trimmed() + QStringLiteral(")");
+                    i = fin;
+                    continue;
+                }
+            }
+            if (palabraEn(sql, i, u"left")) {
+                const int abre = saltarBlancos(sql, i + 4);
+                QStringList args;
+                const int fin = abre < n && sql[abre] == u'(' ? argumentos(sql, abre, args) : -1;
+                if (fin > 0 && args.size() == 2) {
+                    // LEFT(text, n) is SUBSTR(text, 1, n).
+                    r += QStringLiteral("SUBSTR(") + Traducir(args[0]).trimmed() +
+                         QStringLiteral(", 1, ") + Traducir(args[1]).trimmed() + u')';
                     i = fin;
                     continue;
                 }

@@ -4,8 +4,9 @@
 
 QString DialogoConsulta::SentenciaDe(const QString& tabla, const QString& condicion) const {
     const QString t = tabla.trimmed();
+    // A whole statement is run exactly as the caller wrote it.
     if (t.startsWith(QStringLiteral("SELECT "), Qt::CaseInsensitive))
-        return t;
+        return tabla;
     // The columns come from the table's search definition when it has one.
     QString columnas = QStringLiteral("*");
     QString extra;

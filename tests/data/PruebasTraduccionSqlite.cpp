@@ -72,3 +72,24 @@ TEST(TraduccionSqlite, DivideLotesSinCortarLiterales) {
               QStringList({QStringLiteral("SELECT 1"), QStringLiteral("SELECT 2")}));
     EXPECT_TRUE(DividirLote(QStringLiteral("  \r\n ")).isEmpty());
 }
+
+TEST(TraduccionSqlite, LasLlamadasQueElMotorContestaYLeft) {
+    // The configuration procedure is answered from TA_CONFIGURACION.
+    const QString cfg = QStringLiteral("SELECT  VALOR AS Valor, ValorAux FROM TA_CONFIGURACION "
+                                       "WHERE CLAVE = LTRIM(RTRIM(%1)) LIMIT 1");
+    EXPECT_EQ(Traducir(QStringLiteral("EXEC sp1_getCfg @Campo = ?")),
+              cfg.arg(QStringLiteral("? COLLATE NOCASE")));
+    EXPECT_EQ(Traducir(QStringLiteral("exec dbo.SP1_GETCFG 'O''Brien'")),
+              cfg.arg(QStringLiteral("'O''Brien' COLLATE NOCASE")));
+    // Other procedures and parameters are not known here: the text goes as it is.
+    EXPECT_EQ(Traducir(QStringLiteral("EXEC sp1_getCfg @Otro = ?")),
+              QStringLiteral("EXEC sp1_getCfg @Otro = ? COLLATE NOCASE"));
+    EXPECT_EQ(Traducir(QStringLiteral("EXEC sp_otro ?")),
+              QStringLiteral("EXEC sp_otro ? COLLATE NOCASE"));
+    EXPECT_EQ(Traducir(QStringLiteral("SELECT MAX(C) as C FROM T where (left(C,1) = ' ' or "
+                                      "LEFT( ltrim(C) , 1) = '9') ")),
+              QStringLiteral("SELECT MAX(C) as C FROM T where (SUBSTR(C, 1, 1) = ' ' COLLATE "
+                             "NOCASE or SUBSTR(ltrim(C), 1, 1) = '9' COLLATE NOCASE) "));
+    EXPECT_EQ(Traducir(QStringLiteral("SELECT * FROM A LEFT JOIN B ON A.x = B.x")),
+              QStringLiteral("SELECT * FROM A LEFT JOIN B ON A.x = B.x"));
+}

@@ -3,6 +3,7 @@
 #include "BaseDemoCompartida.h"
 #include <QFile>
 #include <algorithm>
+#include <tuple>
 
 namespace {
 
@@ -111,6 +112,29 @@ TEST_F(GeneradorDemo, LasLineasImputanCuentasExistentesImputablesYVigentes) {
                             "OR IDPROVINCIA NOT IN (SELECT Codigo FROM TA_ESTADOS)"),
                   0)
             << tabla;
+}
+
+TEST_F(GeneradorDemo, CadaMotivoTieneSusCuentasPorCondicionFiscal) {
+    for (const auto& [motivos, entradas, clave] :
+         {std::tuple{"V_TA_MotivoVta", "V_TA_Input_Ventas", "IdMotivoVta"},
+          std::tuple{"V_TA_MotivoCpra", "V_TA_Input_Compras", "IdMotivoCpra"}}) {
+        const std::string m = motivos, e = entradas, k = clave;
+        EXPECT_EQ(db.numero("SELECT count(*) FROM " + m), 3) << m;
+        EXPECT_EQ(db.numero("SELECT count(*) FROM " + e), 3 * 8) << e;
+        EXPECT_EQ(db.numero("SELECT count(*) FROM " + m +
+                            " M WHERE (SELECT count(DISTINCT "
+                            "CondIva) FROM " +
+                            e + " E WHERE E." + k + " = M." + k + ") <> 8"),
+                  0)
+            << m;
+        // Every column after the motive and the condition names a postable account.
+        for (const QString& columna :
+             db.filas("SELECT name FROM pragma_table_info('" + e + "') WHERE cid > 1"))
+            EXPECT_EQ(db.numero("SELECT count(*) FROM " + e + " WHERE " + columna.toStdString() +
+                                " NOT IN (SELECT Codigo FROM MA_CUENTAS WHERE Titulo = 0)"),
+                      0)
+                << e << "." << columna.toStdString();
+    }
 }
 
 TEST_F(GeneradorDemo, ElPlanTieneCuentasDeCadaClase) {

@@ -3,13 +3,18 @@
 #include "BaseEditor.h"
 #include "CajaProgreso.h"
 #include "CargaAsientos.h"
+#include "CarpetaTemporal.h"
+#include "ConsultasInicio.h"
 #include "DesdeComanda.h"
+#include "DialogoConsulta.h"
 #include "FrmTarquel.h"
 #include "ModeloAsientos.h"
+#include "Programa.h"
 #include "Sesion.h"
 #include "UtilVex.h"
 #include <QApplication>
 #include <QCheckBox>
+#include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -130,6 +135,35 @@ TEST_F(Ventana, BusquedasPorTipoDeCampo) {
     f.CampoActual = f.TxtFields(QStringLiteral("LETRA"));
     f.CmdConsultar();
     EXPECT_EQ(guion->peticionesBusqueda.size(), 2);
+}
+
+TEST_F(Ventana, ConUsaConsultaLikeLasCuentasSeBuscanConLaDefinicionDeConsultas) {
+    CarpetaTemporal dir;
+    Programa::EstablecerCarpeta(dir.ruta());
+    PrepararDialogoConsulta(); // writes the default definitions
+    base->base().ejecutar(QStringLiteral(
+        "INSERT INTO TA_CONFIGURACION (CLAVE, GRUPO, VALOR) VALUES ('USACONSULTALIKE', "
+        "'DATOS', 'si'), ('TOPCONSART', 'DATOS', '250')"));
+    FrmTarquel f;
+    f.show();
+    QLineEdit* cuenta = f.TxtFields(QStringLiteral("ContieneCuenta"));
+    guion->busquedas.enqueue(QStringLiteral(" 4.1.01 "));
+    f.CampoActual = cuenta;
+    f.CmdConsultar();
+    ASSERT_EQ(guion->peticionesBusqueda.size(), 1);
+    EXPECT_EQ(guion->peticionesBusqueda[0].sentencia,
+              QStringLiteral("SELECT top 250 DESCRIPCION,CODIGO FROM MA_CUENTAS  with(nolock)  "
+                             "WHERE TITULO = 0"));
+    EXPECT_EQ(cuenta->text(), QStringLiteral("4.1.01"));
+    // The statement really runs on the main connection.
+    EXPECT_EQ(
+        guion->peticionesBusqueda[0].consultar(guion->peticionesBusqueda[0].sentencia).filas.size(),
+        8);
+    // Without a definition for the table no search is shown and the field keeps its text.
+    QFile::remove(gDialogoConsulta().ArchivoConsultas);
+    f.CmdConsultar();
+    EXPECT_EQ(guion->peticionesBusqueda.size(), 1);
+    EXPECT_EQ(cuenta->text(), QStringLiteral("4.1.01"));
 }
 
 TEST_F(Ventana, ArrancaSobreUnComprobante) {

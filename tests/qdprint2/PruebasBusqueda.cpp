@@ -33,8 +33,9 @@ TEST(DialogoConsulta, ArmaLaSentenciaConLasColumnasDeLaDefinicion) {
     d.CampoDevuelto = QStringLiteral("NOMBRE");
     EXPECT_EQ(d.SentenciaDe(QStringLiteral("TA_USUARIOS"), QString()),
               QStringLiteral("SELECT TOP 1000 * FROM TA_USUARIOS with(nolock) "));
-    EXPECT_EQ(d.SentenciaDe(QStringLiteral(" select top 5 CODIGO from X"), QString()),
-              QStringLiteral("select top 5 CODIGO from X"));
+    EXPECT_EQ(
+        d.SentenciaDe(QStringLiteral(" select top 5 CODIGO from X  with(nolock) "), QString()),
+        QStringLiteral(" select top 5 CODIGO from X  with(nolock) "));
 }
 
 TEST(DialogoConsulta, DevuelveLoElegidoOVacioSiSeCancela) {

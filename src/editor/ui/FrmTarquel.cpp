@@ -2,6 +2,8 @@
 #include "BarraEstado.h"
 #include "CajaProgreso.h"
 #include "CargaAsientos.h"
+#include "Configuracion.h"
+#include "ConsultaEntidad.h"
 #include "ContratoErrores.h"
 #include "DesdeComanda.h"
 #include "DialogoConsulta.h"
@@ -323,6 +325,23 @@ void FrmTarquel::CmdReemplazar_Click() {
                      });
 }
 
+QString FrmTarquel::buscarCuenta(const QString& actual) {
+    const QString condicion = QStringLiteral("TITULO = 0");
+    if (LeerCfg(QStringLiteral("UsaConsultaLike"))
+            .trimmed()
+            .compare(QStringLiteral("SI"), Qt::CaseInsensitive) != 0) {
+        DialogoConsulta& d = gDialogoConsulta();
+        d.CampoDevuelto = QStringLiteral("CODIGO");
+        d.Mostrar(QStringLiteral("MA_CUENTAS"), condicion);
+        return d.ValorElegido();
+    }
+    // The configurable search; without a search shown the field keeps its text.
+    QString r = actual;
+    ArmarConsultaEntidad(QStringLiteral("MA_CUENTAS"), condicion, r,
+                         [](const QString& clave) { return LeerCfg(clave); });
+    return r;
+}
+
 void FrmTarquel::CmdConsultar() {
     auto* campo = qobject_cast<QLineEdit*>(CampoActual);
     if (campo == nullptr)
@@ -341,7 +360,7 @@ void FrmTarquel::CmdConsultar() {
     if (esFecha)
         r = UtilGeneral::Calendario(campo->text());
     else if (tag.compare(QStringLiteral("MA_CUENTAS"), Qt::CaseInsensitive) == 0)
-        r = buscar("CODIGO", "MA_CUENTAS", QStringLiteral("TITULO = 0"));
+        r = buscarCuenta(campo->text());
     else if (tag.compare(QStringLiteral("TA_USUARIOS"), Qt::CaseInsensitive) == 0)
         r = buscar("NOMBRE", "TA_USUARIOS", QString());
     else if (tag.compare(QStringLiteral("VT_TA_CPTE"), Qt::CaseInsensitive) == 0)

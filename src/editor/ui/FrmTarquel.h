@@ -76,6 +76,9 @@ private:
     void campoSinFoco(QLineEdit* campo);
     void teclaEnCampo(QLineEdit* campo, int codigo);
     void confirmarEditor();
+    // The account search: the search dialog over MA_CUENTAS, or the
+    // configurable entity search when "UsaConsultaLike" is "SI".
+    QString buscarCuenta(const QString& actual);
     // The editor's text goes into the current cell and the editor hides.
     void cerrarEditor();
 
