@@ -1,0 +1,70 @@
+// The settings of the look: which sections of "cn000pr.ini" count, how their
+// values are read, and the skin each number stands for.
+#include "AjustesApariencia.h"
+#include "EntornoApariencia.h"
+#include <gtest/gtest.h>
+
+TEST(AjustesApariencia, SinArchivoValenLosDeFabrica) {
+    EntornoApariencia e;
+    const AjustesApariencia a = LeerAjustesApariencia();
+    EXPECT_EQ(a.fuente, QStringLiteral("Segoe UI"));
+    EXPECT_EQ(a.tamano, 9);
+    EXPECT_EQ(a.skin, 4);
+}
+
+TEST(AjustesApariencia, SoloCuentanLasSeccionesDelUsuarioYLaBase) {
+    EntornoApariencia e;
+    // Another user, another database and the toolbar's own sections do not count.
+    e.Ini("[OPERADOR2_EMPRESA1Styles]\nStyles=1\n"
+          "[OPERADOR1_EMPRESA2Font]\nFont=Arial\n"
+          "[OPERADOR1Styles]\nStyles=2\n"
+          "[operador1_empresa1FontSize]\nFontSize=  11.5pt  \n"
+          "[OPERADOR1_EMPRESA1Font]\nFont=  Tahoma  \n"
+          "[OPERADOR1_EMPRESA1Styles]\nStyles= 3.9 \n");
+    const AjustesApariencia a = LeerAjustesApariencia();
+    EXPECT_EQ(a.fuente, QStringLiteral("Tahoma"));
+    EXPECT_EQ(a.tamano, 11.5);
+    EXPECT_EQ(a.skin, 3);
+}
+
+TEST(AjustesApariencia, ValoresQueNoSonNumeros) {
+    EntornoApariencia e;
+    struct Caso {
+        QByteArray valor;
+        int skin;
+    };
+    // The integer part of the leading number, 0 without one; a number beyond
+    // any skin is "any other" skin.
+    for (const Caso& c : {Caso{"abc", 0}, Caso{"-1.5", -2}, Caso{"7x", 7},
+                          Caso{"99999999999999", std::numeric_limits<int>::min()}}) {
+        e.Ajustes(c.valor, "", "grande");
+        const AjustesApariencia a = LeerAjustesApariencia();
+        EXPECT_EQ(a.skin, c.skin) << c.valor.constData();
+        EXPECT_EQ(a.fuente, QString());
+        EXPECT_EQ(a.tamano, 0);
+    }
+}
+
+TEST(AjustesApariencia, TablaDeSkins) {
+    const QString f = QStringLiteral("/opt/tarquel/");
+    EXPECT_EQ(SkinDeNumero(1, f).ruta, f + QStringLiteral("Styles/Vista.cjstyles"));
+    EXPECT_EQ(SkinDeNumero(2, f).ruta, f + QStringLiteral("Styles/WinXP.Luna.cjstyles"));
+    EXPECT_EQ(SkinDeNumero(3, f).ruta, f + QStringLiteral("Styles/WinXP.Royale.cjstyles"));
+    EXPECT_EQ(SkinDeNumero(4, QStringLiteral("/opt/tarquel")).ruta,
+              f + QStringLiteral("Styles/iTunes"));
+    EXPECT_EQ(SkinDeNumero(4, f).ajustes, QStringLiteral("Normalitunes.ini"));
+    for (int otro : {0, 5, 7, -1}) {
+        EXPECT_EQ(SkinDeNumero(otro, f).ruta, f + QStringLiteral("Styles/Office2007.cjstyles"));
+        EXPECT_EQ(SkinDeNumero(otro, f).ajustes, QString());
+    }
+}
+
+TEST(AjustesApariencia, FuentesQueSeRespetan) {
+    EXPECT_TRUE(TomaLaFuente(QStringLiteral("Calibri"), 12));
+    EXPECT_FALSE(TomaLaFuente(QStringLiteral("Calibri"), 12.5));
+    EXPECT_FALSE(TomaLaFuente(QStringLiteral("marlett"), 8));
+    EXPECT_TRUE(VentanaConControlesPropios(QStringLiteral("frmmdi"), QStringLiteral("tarquel")));
+    EXPECT_TRUE(
+        VentanaConControlesPropios(QStringLiteral("FrmTarquel"), QStringLiteral("V_TA_Config")));
+    EXPECT_FALSE(VentanaConControlesPropios(QStringLiteral("FrmMdi2"), QStringLiteral("tarquel")));
+}
