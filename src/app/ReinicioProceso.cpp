@@ -9,6 +9,7 @@
 #include "Programa.h"
 #include "Sentencias.h"
 #include "Sesion.h"
+#include "SkinFramework.h"
 #include <QLocale>
 
 void RestablecerProceso() {
@@ -27,4 +28,5 @@ void RestablecerProceso() {
     DB_Dll::esperaReconexionMs = DB_Dll::kEsperaReconexionMs;
     CargaAsientos::intervaloMs = CargaAsientos::kIntervaloMs;
     QLocale::setDefault(QLocale::system());
+    RestablecerSkinPrograma();
 }

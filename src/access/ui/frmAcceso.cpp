@@ -1,5 +1,6 @@
 #include "frmAcceso.h"
 #include "AccesoDirecto.h"
+#include "AplicarApariencia.h"
 #include "InfoSistema.h"
 #include "ListaBases.h"
 #include "MensajeInicial.h"
@@ -7,6 +8,7 @@
 #include "RegistroConexion.h"
 #include "ServidorAcceso.h"
 #include "Sesion.h"
+#include "SkinFramework.h"
 #include "Twips.h"
 #include <QApplication>
 #include <QComboBox>
@@ -121,6 +123,7 @@ void frmAcceso::crearControles() {
         Boton(QStringLiteral("Crear Acceso Directo"), this, Twips(6360, 3480, 1950, 255));
     bcAceptar = Boton(QStringLiteral("Conectar"), this, Twips(2527, 4200, 1590, 375));
     bcCancelar = Boton(QStringLiteral("Cancelar"), this, Twips(4567, 4200, 1590, 372));
+    (new SkinFramework(this))->setObjectName(QStringLiteral("SkinFramework1"));
 
     QWidget* orden[] = {TxtUserId,       TxtUserPassword, TxtDbName, TxtServidor,
                         CboPlataformaDB, TxtPuerto,       lstBases,  CmdRegistrar,
@@ -153,6 +156,7 @@ void frmAcceso::Form_Load() {
     llenarlist();
     for (QLineEdit* c : {TxtUserId, TxtUserPassword, TxtDbName, TxtServidor})
         MensajeInicial(c);
+    AplicarApariencia(this, true);
 }
 
 void frmAcceso::showEvent(QShowEvent* e) {

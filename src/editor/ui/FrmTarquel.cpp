@@ -1,4 +1,5 @@
 #include "FrmTarquel.h"
+#include "AplicarApariencia.h"
 #include "BarraEstado.h"
 #include "CajaProgreso.h"
 #include "CargaAsientos.h"
@@ -18,12 +19,14 @@
 #include "Programa.h"
 #include "ReemplazoCuenta.h"
 #include "Sesion.h"
+#include "SkinFramework.h"
 #include "TeclasBarra.h"
 #include "Totales.h"
 #include "UtilControles.h"
 #include "UtilGeneral.h"
 #include "UtilVex.h"
 #include "ValidacionCuentas.h"
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -129,6 +132,7 @@ FrmTarquel::FrmTarquel(QWidget* parent) : QDialog(parent), modelo_(new ModeloAsi
     LblSuma->setFont(QFont(QStringLiteral("Calibri"), 9));
     LblSuma->setAutoFillBackground(true);
     sbStatusBar = new BarraEstado(this);
+    (new SkinFramework(this))->setObjectName(QStringLiteral("SkinFramework1"));
     TxtEdit = new QLineEdit(MSFlexGrid1->viewport());
     TxtEdit->setObjectName(QStringLiteral("TxtEdit"));
     TxtEdit->hide();
@@ -211,6 +215,7 @@ QLineEdit* FrmTarquel::TxtFields(const QString& campo) const {
 }
 
 void FrmTarquel::Form_Load() {
+    AplicarApariencia(this, true);
     IgnorandoErrores([&] { ConfigurarBarraEstado(*sbStatusBar, QString()); });
     IgnorandoErrores([&] {
         // The window icon: the program's resource, else "quindar.ico" of the working folder.
@@ -273,8 +278,10 @@ bool FrmTarquel::rechazarDuranteCarga() {
 void FrmTarquel::MostrarTotales(const TotalesDH& t) {
     LblSuma->setText(QString(t.texto).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     QPalette p = LblSuma->palette();
+    // The program's button colour: a skin may paint the window itself with a
+    // gradient, which has no single colour.
     p.setColor(QPalette::Window, t.hayDiferencia ? Colores::AQColor(Colores::Rojo)
-                                                 : palette().color(QPalette::Button));
+                                                 : QApplication::palette().color(QPalette::Button));
     p.setColor(QPalette::WindowText, t.hayDiferencia ? Qt::white : Qt::black);
     LblSuma->setPalette(p);
     LblSuma->repaint();

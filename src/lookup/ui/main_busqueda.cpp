@@ -7,6 +7,7 @@
 // when it is missing. Without --carpeta a fresh demo database is generated in
 // a temporary folder. With --captura the window is saved as an image after
 // choosing the table and typing the text, and the program ends.
+#include "AplicarApariencia.h"
 #include "BusquedaCodigo.h"
 #include "Conexion.h"
 #include "ContratoErrores.h"
@@ -73,6 +74,8 @@ int main(int argc, char** argv) {
                          qPrintable(dir));
     });
 
+    // The skin the user chose for the database, as in the suite's programs.
+    AplicarSkinPrograma(nombre);
     VentanaBusqueda v(cadena);
     QObject::connect(&v, &VentanaBusqueda::CodigoElegido, [](const QString& codigo) {
         std::printf("CodigoObtenido: \"%s\"\n", qPrintable(codigo));
