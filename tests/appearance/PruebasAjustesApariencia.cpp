@@ -1,5 +1,5 @@
-// The settings of the look: which sections of "cn000pr.ini" count, how their
-// values are read, and the skin each number stands for.
+// The settings of the look: which sections of "cn000pr.ini" count and how
+// their values are read.
 #include "AjustesApariencia.h"
 #include "EntornoApariencia.h"
 #include <gtest/gtest.h>
@@ -43,28 +43,4 @@ TEST(AjustesApariencia, ValoresQueNoSonNumeros) {
         EXPECT_EQ(a.fuente, QString());
         EXPECT_EQ(a.tamano, 0);
     }
-}
-
-TEST(AjustesApariencia, TablaDeSkins) {
-    const QString f = QStringLiteral("/opt/tarquel/");
-    EXPECT_EQ(SkinDeNumero(1, f).ruta, f + QStringLiteral("Styles/Vista.cjstyles"));
-    EXPECT_EQ(SkinDeNumero(2, f).ruta, f + QStringLiteral("Styles/WinXP.Luna.cjstyles"));
-    EXPECT_EQ(SkinDeNumero(3, f).ruta, f + QStringLiteral("Styles/WinXP.Royale.cjstyles"));
-    EXPECT_EQ(SkinDeNumero(4, QStringLiteral("/opt/tarquel")).ruta,
-              f + QStringLiteral("Styles/iTunes"));
-    EXPECT_EQ(SkinDeNumero(4, f).ajustes, QStringLiteral("Normalitunes.ini"));
-    for (int otro : {0, 5, 7, -1}) {
-        EXPECT_EQ(SkinDeNumero(otro, f).ruta, f + QStringLiteral("Styles/Office2007.cjstyles"));
-        EXPECT_EQ(SkinDeNumero(otro, f).ajustes, QString());
-    }
-}
-
-TEST(AjustesApariencia, FuentesQueSeRespetan) {
-    EXPECT_TRUE(TomaLaFuente(QStringLiteral("Calibri"), 12));
-    EXPECT_FALSE(TomaLaFuente(QStringLiteral("Calibri"), 12.5));
-    EXPECT_FALSE(TomaLaFuente(QStringLiteral("marlett"), 8));
-    EXPECT_TRUE(VentanaConControlesPropios(QStringLiteral("frmmdi"), QStringLiteral("tarquel")));
-    EXPECT_TRUE(
-        VentanaConControlesPropios(QStringLiteral("FrmTarquel"), QStringLiteral("V_TA_Config")));
-    EXPECT_FALSE(VentanaConControlesPropios(QStringLiteral("FrmMdi2"), QStringLiteral("tarquel")));
 }
