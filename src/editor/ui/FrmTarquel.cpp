@@ -606,9 +606,8 @@ void FrmTarquel::confirmarEditor() {
         }
         TxtEdit->setText(texto);
     }
-    if (UpdateaCampo(*modelo_, fila, columna, campo, TxtEdit->text()) ==
-        ResultadoUpdate::LineaCambiada)
-        TxtEdit->setText(modelo_->Texto(fila, columna));
+    if (UpdateaCampo(*modelo_, fila, columna, campo, TxtEdit->text()) == ResultadoUpdate::Rechazado)
+        TxtEdit->setText(modelo_->Texto(fila, columna)); // what the database holds
     EditKeyCode(13);
     MostrarTotales(CalculaDiferenciaDH(*modelo_));
 }
