@@ -319,7 +319,8 @@ void FrmTarquel::CmdReemplazar_Click() {
     if (rechazarDuranteCarga())
         return;
     ReemplazarCuenta(parametros(), TxtFields(QStringLiteral("CTAORIGEN"))->text(),
-                     TxtFields(QStringLiteral("CTADESTINO"))->text(), [this](const QString& texto) {
+                     TxtFields(QStringLiteral("CTADESTINO"))->text(), *modelo_,
+                     [this](const QString& texto) {
                          Picture1->show();
                          DibujarProgreso(*Picture1, QString(), Colores::Azul, texto);
                      });
