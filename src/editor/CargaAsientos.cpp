@@ -5,6 +5,7 @@
 #include "Dialogos.h"
 #include "ModeloAsientos.h"
 #include "TextoSql.h"
+#include "TextoTecleado.h"
 #include "UtilGeneral.h"
 #include <QElapsedTimer>
 #include <QSet>
@@ -84,7 +85,7 @@ ResultadoCarga CargaAsientos::CargarAsientos(const ParametrosConsulta& parametro
     });
     Recordset rs;
     QString filtro;
-    const QString contiene = parametros.contieneCuenta.trimmed();
+    const QString contiene = SinCaracteresDeControl(parametros.contieneCuenta).trimmed();
     if (!contrato.paso([&] { grilla_.Inicializar(datosCabecera()); }))
         return resultado;
     if (!contrato.paso([&] {

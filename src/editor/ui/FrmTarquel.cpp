@@ -11,6 +11,7 @@
 #include "Dll_Display.h"
 #include "EdicionGrilla.h"
 #include "Eventos.h"
+#include "FiltroAsientos.h"
 #include "Geometria.h"
 #include "LanzadorProgramas.h"
 #include "ModeloAsientos.h"
@@ -19,6 +20,7 @@
 #include "ReemplazoCuenta.h"
 #include "Sesion.h"
 #include "TeclasBarra.h"
+#include "TextoTecleado.h"
 #include "Totales.h"
 #include "UtilControles.h"
 #include "UtilGeneral.h"
@@ -64,6 +66,20 @@ constexpr DefinicionCampo kCampos[] = {
     {"CTAORIGEN", "Origen", "MA_CUENTAS", 15, true, 840, 240, 1215, 120},
     {"CTADESTINO", "Destino", "MA_CUENTAS", 15, true, 840, 540, 1215, 120},
 };
+
+// Control characters typed, pasted or written into a field leave it at once,
+// so none can reach a statement.
+void sinCaracteresDeControl(QLineEdit* campo) {
+    QObject::connect(campo, &QLineEdit::textChanged, campo, [campo](const QString& texto) {
+        const QString limpio = SinCaracteresDeControl(texto);
+        if (limpio.size() == texto.size())
+            return;
+        const int cursor = campo->cursorPosition();
+        const qsizetype antes = cursor - SinCaracteresDeControl(texto.left(cursor)).size();
+        campo->setText(limpio);
+        campo->setCursorPosition(static_cast<int>(cursor - antes));
+    });
+}
 
 QString color(std::uint32_t rgb) {
     return Colores::AQColor(rgb).name();
@@ -134,6 +150,7 @@ FrmTarquel::FrmTarquel(QWidget* parent) : QDialog(parent), modelo_(new ModeloAsi
     TxtEdit->hide();
     TxtEdit->setFocusPolicy(Qt::ClickFocus);
     TxtEdit->installEventFilter(this);
+    sinCaracteresDeControl(TxtEdit);
     MSFlexGrid1->installEventFilter(this);
     MSFlexGrid1->viewport()->installEventFilter(this);
     CmdEjecutar->setAutoDefault(false);
@@ -195,6 +212,7 @@ void FrmTarquel::crearCampos() {
         t->setMaxLength(d.largo);
         t->setGeometry(RectTwips(d.x, d.y, d.ancho, 255));
         t->installEventFilter(this);
+        sinCaracteresDeControl(t);
         if (QString::fromLatin1(d.campo) == QLatin1String("ContieneCuenta"))
             t->setToolTip(QStringLiteral("Asientos con la cuenta"));
         campos_ << t;
@@ -280,8 +298,18 @@ void FrmTarquel::MostrarTotales(const TotalesDH& t) {
     LblSuma->repaint();
 }
 
+bool FrmTarquel::rechazarFechaInvalida() {
+    const QString nombre = CampoConFechaInvalida(parametros());
+    if (nombre.isEmpty())
+        return false;
+    dialogos().Mensaje(QString::fromUtf8(kFechaInvalida), EstilosMensaje::Informacion,
+                       QStringLiteral("Aviso al Operador..."));
+    TxtFields(nombre)->setFocus();
+    return true;
+}
+
 void FrmTarquel::CmdEjecutar_Click() {
-    if (rechazarDuranteCarga())
+    if (rechazarDuranteCarga() || rechazarFechaInvalida())
         return;
     cargando_ = true;
     IgnorandoErrores([&] {
@@ -316,7 +344,7 @@ ParametrosConsulta FrmTarquel::parametros() const {
 }
 
 void FrmTarquel::CmdReemplazar_Click() {
-    if (rechazarDuranteCarga())
+    if (rechazarDuranteCarga() || rechazarFechaInvalida())
         return;
     ReemplazarCuenta(parametros(), TxtFields(QStringLiteral("CTAORIGEN"))->text(),
                      TxtFields(QStringLiteral("CTADESTINO"))->text(), *modelo_,
