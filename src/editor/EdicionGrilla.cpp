@@ -59,11 +59,16 @@ QString ValidarCuentaEditor(ModeloAsientos& grilla, int fila, QString& texto) {
 namespace {
 const QString kTitulo = QStringLiteral("Aviso al operador");
 
-// The cell shows what the database holds for the line: the account and its
-// description read again, the cells the editor changed back to the load's.
-void mostrarLoQueHayEnLaBase(ModeloAsientos& grilla, int fila) {
+// The cells the editor changed go back to what the load read.
+void deshacerEdicion(ModeloAsientos& grilla, int fila) {
     for (const int columna : {Columnas::Cuenta, Columnas::Descripcion, Columnas::CuentaPrincipal})
         grilla.QuitarCambio(fila, columna);
+}
+
+// The cell shows what the database holds for the line: the account and its
+// description read again.
+void mostrarLoQueHayEnLaBase(ModeloAsientos& grilla, int fila) {
+    deshacerEdicion(grilla, fila);
     const QString resto = grilla.ClaveSinCuenta(fila);
     if (resto.isEmpty())
         return;
@@ -140,7 +145,7 @@ ResultadoUpdate UpdateaCampo(ModeloAsientos& grilla, int fila, int columna, cons
     // account: moving it would blank or overwrite its card data.
     const std::optional<QString> numero = presentacion(clave);
     if (!numero) {
-        mostrarLoQueHayEnLaBase(grilla, fila);
+        deshacerEdicion(grilla, fila);
         return ResultadoUpdate::Rechazado;
     }
     if (!numero->isEmpty()) {
@@ -168,7 +173,12 @@ ResultadoUpdate UpdateaCampo(ModeloAsientos& grilla, int fila, int columna, cons
         grilla.FijarCuenta(fila, v, grilla.Texto(fila, Columnas::Descripcion));
         return ResultadoUpdate::Escrito;
     }
-    mostrarLoQueHayEnLaBase(grilla, fila);
+    // Without a link the line cannot be read again: it shows what the load
+    // read, and the next statement takes the lost-connection path.
+    if (r.fallo && r.fallo->causa == CausaFallo::SinConexion)
+        deshacerEdicion(grilla, fila);
+    else
+        mostrarLoQueHayEnLaBase(grilla, fila);
     QString mensaje;
     if (r.fallo)
         mensaje = MensajeFallo(QStringLiteral("La corrección de la cuenta no se grabó"), *r.fallo);
