@@ -26,4 +26,9 @@ constexpr long Truncado = 8152;     // string or binary data would be truncated
 // Writes the database refuses as such.
 constexpr long BaseSoloLectura = 3906; // the database is read-only
 constexpr long PermisoDenegado = 229;  // the login lacks the permission
+
+// Writes that could not be done at that moment.
+constexpr long VictimaBloqueo = 1205; // chosen as the victim of a deadlock
+constexpr long DiscoLleno = 1105;     // no space left for the database's data
+constexpr long RegistroLleno = 9002;  // no space left for the transaction log
 } // namespace CodigosNativos

@@ -79,6 +79,9 @@ ErrorProveedor ErrorDeTextoSqlite(const QString& texto, int codigoSqlite) {
     } else if (contiene("readonly database") || contiene("read-only database")) {
         e.NativeError = BaseSoloLectura;
         e.SQLState = QStringLiteral("25006");
+    } else if (contiene("database or disk is full")) {
+        e.NativeError = DiscoLleno;
+        e.SQLState = QStringLiteral("HY000");
     } else if (contiene("database is locked") || contiene("database table is locked")) {
         e.NativeError = Bloqueo;
         e.SQLState = QStringLiteral("HYT00");

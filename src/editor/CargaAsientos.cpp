@@ -5,6 +5,7 @@
 #include "Dialogos.h"
 #include "ModeloAsientos.h"
 #include "TextoSql.h"
+#include "TextoTecleado.h"
 #include "UtilGeneral.h"
 #include <QElapsedTimer>
 #include <QSet>
@@ -16,13 +17,12 @@ const QChar kSep(0x1F);
 
 // Positions of the fields the load reads, found once per query.
 struct Campos {
-    int tc, sucursal, numero, letra, fecha, asiento, mes, periodo, secuencia, tipoReg, cuenta,
-        descripcion, dh, importe, tipoVista, medioDePago, detalle, unegocio, nombre, libro, neto,
-        noGravado, iva, ivaRecargo, total;
+    int tc, sucursal, numero, letra, asiento, mes, periodo, secuencia, tipoReg, cuenta, descripcion,
+        dh, importe, tipoVista, medioDePago, detalle, unegocio, nombre, libro, neto, noGravado, iva,
+        ivaRecargo, total;
     explicit Campos(const Recordset& rs)
         : tc(rs.Indice(QStringLiteral("TC"))), sucursal(rs.Indice(QStringLiteral("Sucursal"))),
           numero(rs.Indice(QStringLiteral("Numero"))), letra(rs.Indice(QStringLiteral("Letra"))),
-          fecha(rs.Indice(QStringLiteral("fecha"))),
           asiento(rs.Indice(QStringLiteral("numero asiento"))),
           mes(rs.Indice(QStringLiteral("Mes_Operativo"))),
           periodo(rs.Indice(QStringLiteral("Periodo"))),
@@ -44,21 +44,20 @@ struct Campos {
           total(rs.Indice(QStringLiteral("Total"))) {}
 };
 
-// The vouchers (type, branch, number, letter, date, entry) that hold the
-// account: one query for the whole load instead of one per voucher.
+// The vouchers (type, branch, number, letter) any of whose lines holds the
+// account, in whichever of their entries: one query for the whole load
+// instead of one per voucher.
 QSet<QString> comprobantesConCuenta(const QString& cuenta) {
     QSet<QString> r;
     Recordset rs;
     QString sql =
-        QStringLiteral(
-            "select tc, sucursal, numero, letra, fecha, [numero asiento] from mv_asientos "
-            "where cuenta = '") +
+        QStringLiteral("select distinct tc, sucursal, numero, letra from mv_asientos where cuenta "
+                       "= '") +
         TextoSql::Comillas(cuenta) + QStringLiteral("'");
     gDB().AbrirRecordset(sql, rs, nullptr, Cursores::SoloAdelante, Bloqueos::SoloLectura, -1, true);
     if (rs.State() == 1)
         for (; !rs.Eof(); rs.MoveNext())
-            r.insert(QStringList{rs.Texto(0), rs.Texto(1), rs.Texto(2), rs.Texto(3), rs.Texto(4),
-                                 rs.Texto(5)}
+            r.insert(QStringList{rs.Texto(0), rs.Texto(1), rs.Texto(2), rs.Texto(3)}
                          .join(kSep)
                          .toUpper());
     gDB().CierraRecordset(&rs);
@@ -86,7 +85,7 @@ ResultadoCarga CargaAsientos::CargarAsientos(const ParametrosConsulta& parametro
     });
     Recordset rs;
     QString filtro;
-    const QString contiene = parametros.contieneCuenta.trimmed();
+    const QString contiene = SinCaracteresDeControl(parametros.contieneCuenta).trimmed();
     if (!contrato.paso([&] { grilla_.Inicializar(datosCabecera()); }))
         return resultado;
     if (!contrato.paso([&] {
@@ -132,10 +131,8 @@ ResultadoCarga CargaAsientos::CargarAsientos(const ParametrosConsulta& parametro
                     numeroCompleto.compare(numeroAnterior, Qt::CaseInsensitive) != 0) {
                     saltar = false;
                     if (!contiene.isEmpty())
-                        saltar = !conCuenta.contains(QStringList{
-                            tc, sucursal, numero, letra, rs.Texto(c.fecha), rs.Texto(c.asiento)}
-                                                         .join(kSep)
-                                                         .toUpper());
+                        saltar = !conCuenta.contains(
+                            QStringList{tc, sucursal, numero, letra}.join(kSep).toUpper());
                     if (!saltar) {
                         grilla_.AgregarCabecera({tc, sucursal, numero, letra, rs.Texto(c.detalle),
                                                  rs.Texto(c.unegocio)});

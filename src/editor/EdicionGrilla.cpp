@@ -2,10 +2,14 @@
 #include "ContratoErrores.h"
 #include "DB_Dll.h"
 #include "Dialogos.h"
+#include "FallosEscritura.h"
 #include "ModeloAsientos.h"
 #include "TextoSql.h"
+#include "TextoTecleado.h"
+#include "Transaccion.h"
 #include "UtilGeneral.h"
 #include "ValidacionCuentas.h"
+#include <optional>
 
 ConfigEditor TextPropiedades(const ModeloAsientos& grilla, int fila, int columna) {
     ConfigEditor c;
@@ -53,30 +57,73 @@ QString ValidarCuentaEditor(ModeloAsientos& grilla, int fila, QString& texto) {
 }
 
 namespace {
-// The line key without its account: the same journal line whatever account it
-// holds now.
-QString claveSinCuenta(const QString& clave) {
-    const int y = static_cast<int>(clave.indexOf(QStringLiteral("' AND PERIODO=")));
-    return y < 0 ? QString() : clave.mid(y + 6);
+const QString kTitulo = QStringLiteral("Aviso al operador");
+
+// The cells the editor changed go back to what the load read.
+void deshacerEdicion(ModeloAsientos& grilla, int fila) {
+    for (const int columna : {Columnas::Cuenta, Columnas::Descripcion, Columnas::CuentaPrincipal})
+        grilla.QuitarCambio(fila, columna);
 }
 
-// After a write that reached no line: the cell shows the account the database
-// holds for that line.
-void mostrarLoQueHayEnLaBase(ModeloAsientos& grilla, int fila, const QString& clave) {
-    const QString resto = claveSinCuenta(clave);
+// The cell shows what the database holds for the line: the account and its
+// description read again.
+void mostrarLoQueHayEnLaBase(ModeloAsientos& grilla, int fila) {
+    deshacerEdicion(grilla, fila);
+    const QString resto = grilla.ClaveSinCuenta(fila);
     if (resto.isEmpty())
         return;
+    IgnorandoErrores([&] {
+        Recordset rs;
+        gDB().AbrirRecordset(
+            QStringLiteral(
+                "SELECT MV_ASIENTOS.CUENTA, MA_CUENTAS.DESCRIPCION FROM MV_ASIENTOS LEFT "
+                "JOIN MA_CUENTAS ON MV_ASIENTOS.CUENTA = MA_CUENTAS.CODIGO WHERE") +
+                resto,
+            rs);
+        if (rs.State() == 1 && !rs.Eof())
+            grilla.FijarCuenta(fila, UtilGeneral::ValorTexto(rs.Valor(0)),
+                               UtilGeneral::ValorTexto(rs.Valor(1)));
+        gDB().CierraRecordset(&rs);
+    });
+}
+
+// The presentation number of the line's card coupon, empty when the coupon
+// is not in a presentation; nullopt when the line could not be read (the
+// data layer has told the user why).
+std::optional<QString> presentacion(const QString& clave) {
     Recordset rs;
-    QString sql =
-        QStringLiteral(
-            "SELECT MV_ASIENTOS.CUENTA, MA_CUENTAS.DESCRIPCION FROM MV_ASIENTOS LEFT JOIN "
-            "MA_CUENTAS ON MV_ASIENTOS.CUENTA = MA_CUENTAS.CODIGO WHERE ") +
-        resto;
-    gDB().AbrirRecordset(sql, rs);
-    if (rs.State() == 1 && !rs.Eof())
-        grilla.FijarCuenta(fila, UtilGeneral::ValorTexto(rs.Valor(0)),
-                           UtilGeneral::ValorTexto(rs.Valor(1)));
+    gDB().AbrirRecordset(QStringLiteral("SELECT * FROM MV_ASIENTOS Where ") + clave, rs);
+    if (rs.State() != 1)
+        return std::nullopt;
+    QString numero;
+    if (!rs.Eof()) {
+        const QVariant p = rs(QStringLiteral("tj_presentacion"));
+        if (!p.isNull() && UtilGeneral::ValorNumero(UtilGeneral::ValorTexto(p)) > 0)
+            numero = UtilGeneral::ValorTexto(p);
+    }
     gDB().CierraRecordset(&rs);
+    return numero;
+}
+
+struct EscrituraLinea {
+    long filas = 0;
+    std::optional<FalloEscritura> fallo;
+};
+
+// Runs the update of one line in a transaction that is kept only when the
+// statement reached exactly one row.
+EscrituraLinea escribirUnaLinea(const QString& sql) {
+    EscrituraLinea r;
+    try {
+        Transaccion t;
+        r.filas = t.Ejecutar(sql, false);
+        if (r.filas == 1)
+            t.Confirmar();
+    } catch (const ErrorVB& e) {
+        const Conexion& cn = gDB().conexion();
+        r.fallo = ClasificarFallo(e, cn.Errors, cn.State() == 1);
+    }
+    return r;
 }
 } // namespace
 
@@ -84,69 +131,66 @@ ResultadoUpdate UpdateaCampo(ModeloAsientos& grilla, int fila, int columna, cons
                              const QString& valor) {
     if (!grilla.EsEditable(fila, columna))
         return ResultadoUpdate::NoEscrito;
-    const QString v = valor.trimmed();
-    const QString clave = grilla.Texto(fila, 5);
+    const QString v = SinCaracteresDeControl(valor).trimmed();
+    const QString clave = grilla.Texto(fila, Columnas::Clave);
     if (clave.isEmpty()) {
         dialogos().Mensaje(QStringLiteral("Mal Posicionamiento!!!, no se actualizará"),
-                           EstilosMensaje::Critico, QStringLiteral("Aviso al operador"));
+                           EstilosMensaje::Critico, kTitulo);
         return ResultadoUpdate::NoEscrito;
     }
     if (campo.compare(QStringLiteral("DEBE"), Qt::CaseInsensitive) == 0 ||
         campo.compare(QStringLiteral("HABER"), Qt::CaseInsensitive) == 0)
         return ResultadoUpdate::NoEscrito;
-    QString sql;
-    if (grilla.Texto(fila, 12).trimmed().compare(QStringLiteral("TJ"), Qt::CaseInsensitive) == 0) {
-        Recordset rs;
-        gDB().AbrirRecordset(QStringLiteral("SELECT * FROM MV_ASIENTOS Where ") + clave, rs);
-        if (rs.State() == 1 && !rs.Eof()) {
-            const QVariant p = rs(QStringLiteral("tj_presentacion"));
-            if (!p.isNull() && UtilGeneral::ValorNumero(UtilGeneral::ValorTexto(p)) > 0) {
-                gDB().CierraRecordset(&rs);
-                dialogos().Mensaje(
-                    QStringLiteral("Esta tarjeta fue presentada con el numero ") +
-                        UtilGeneral::ValorTexto(p) +
-                        QStringLiteral("\r\n debe quitarla de la presentacion antes de modificar"),
-                    EstilosMensaje::Informacion, QStringLiteral("Aviso al operador"));
-                return ResultadoUpdate::NoEscrito;
-            }
-        }
-        gDB().CierraRecordset(&rs);
-        sql = QStringLiteral("UPDATE MV_ASIENTOS SET ") + campo + QStringLiteral(" = '") +
-              TextoSql::Comillas(v) +
-              QStringLiteral(
-                  "', TJ_NroSocio = '1', TJ_NroCupon = '1', TJ_Cuotas = '1', TJ_Autorizo = '1', "
-                  "TJ_Observaciones = '1' Where ") +
-              clave;
-    } else {
-        sql = QStringLiteral("UPDATE MV_ASIENTOS SET ") + campo + QStringLiteral(" = '") +
-              TextoSql::Comillas(v) +
-              QStringLiteral(
-                  "',TJ_NroSocio='',TJ_NroCupon='',TJ_Cuotas='',TJ_Autorizo='',TJ_Observaciones='' "
-                  "WHERE ") +
-              clave;
+    // A coupon in a presentation keeps its line as it is, whatever the new
+    // account: moving it would blank or overwrite its card data.
+    const std::optional<QString> numero = presentacion(clave);
+    if (!numero) {
+        deshacerEdicion(grilla, fila);
+        return ResultadoUpdate::Rechazado;
     }
-    long filas = 0;
-    Conexion& cn = gDB().conexion();
-    try {
-        cn.Execute(sql, &filas);
-    } catch (const ErrorVB& e) {
-        if (cn.Errors.isEmpty())
-            cn.Errors.append(ErrorProveedor{e.numero, e.descripcion, QString(), 0});
-    }
-    if (!cn.Errors.isEmpty()) {
-        dialogos().Mensaje(cn.Errors.first().Description, EstilosMensaje::SoloAceptar, QString());
-        return ResultadoUpdate::NoEscrito;
-    }
-    if (filas == 0) {
-        // Another user or program changed the line since it was loaded.
+    if (!numero->isEmpty()) {
+        mostrarLoQueHayEnLaBase(grilla, fila);
         dialogos().Mensaje(
-            QStringLiteral("La línea cambió desde que se cargó la consulta: no se grabó. La grilla "
-                           "muestra lo que tiene ahora la base de datos."),
-            EstilosMensaje::Exclamacion, QStringLiteral("Aviso al operador"));
-        mostrarLoQueHayEnLaBase(grilla, fila, clave);
-        return ResultadoUpdate::LineaCambiada;
+            QStringLiteral("Esta tarjeta fue presentada con el numero ") + *numero +
+                QStringLiteral("\r\n debe quitarla de la presentacion antes de modificar"),
+            EstilosMensaje::Informacion, kTitulo);
+        return ResultadoUpdate::Rechazado;
     }
-    // The line key follows the new account, so a later correction reaches it.
-    grilla.FijarCuenta(fila, v, grilla.Texto(fila, 2));
-    return ResultadoUpdate::Escrito;
+    const bool tarjeta = grilla.Texto(fila, Columnas::CuentaPrincipal)
+                             .trimmed()
+                             .compare(QStringLiteral("TJ"), Qt::CaseInsensitive) == 0;
+    const QString sql =
+        QStringLiteral("UPDATE MV_ASIENTOS SET ") + campo + QStringLiteral(" = '") +
+        TextoSql::Comillas(v) +
+        (tarjeta ? QStringLiteral("', TJ_NroSocio = '1', TJ_NroCupon = '1', TJ_Cuotas = '1', "
+                                  "TJ_Autorizo = '1', TJ_Observaciones = '1' Where ")
+                 : QStringLiteral("',TJ_NroSocio='',TJ_NroCupon='',TJ_Cuotas='',TJ_Autorizo='',"
+                                  "TJ_Observaciones='' WHERE ")) +
+        clave;
+    const EscrituraLinea r = escribirUnaLinea(sql);
+    if (r.filas == 1) {
+        // The line key follows the new account, so a later correction reaches it.
+        grilla.FijarCuenta(fila, v, grilla.Texto(fila, Columnas::Descripcion));
+        return ResultadoUpdate::Escrito;
+    }
+    // Without a link the line cannot be read again: it shows what the load
+    // read, and the next statement takes the lost-connection path.
+    if (r.fallo && r.fallo->causa == CausaFallo::SinConexion)
+        deshacerEdicion(grilla, fila);
+    else
+        mostrarLoQueHayEnLaBase(grilla, fila);
+    QString mensaje;
+    if (r.fallo)
+        mensaje = MensajeFallo(QStringLiteral("La corrección de la cuenta no se grabó"), *r.fallo);
+    else if (r.filas == 0)
+        // Another user or program changed the line since it was loaded.
+        mensaje = QStringLiteral("La línea cambió desde que se cargó la consulta: no se grabó. La "
+                                 "grilla muestra lo que tiene ahora la base de datos.");
+    else
+        mensaje = QStringLiteral("La corrección de la cuenta no se grabó: alcanzaba ") +
+                  QString::number(r.filas) +
+                  QStringLiteral(" líneas en lugar de una y se deshizo. La grilla muestra lo que "
+                                 "tiene la base de datos.");
+    dialogos().Mensaje(mensaje, EstilosMensaje::Exclamacion, kTitulo);
+    return ResultadoUpdate::Rechazado;
 }

@@ -22,11 +22,13 @@ QString ValidarCuentaEditor(ModeloAsientos& grilla, int fila, QString& texto);
 
 enum class ResultadoUpdate {
     Escrito,
-    NoEscrito,     // an amount, a cell that cannot be edited, a refusal or an error
-    LineaCambiada, // the line changed since the load: the row shows the database again
+    NoEscrito, // an amount or a cell that cannot be edited: nothing to write
+    Rechazado, // not written (a presented coupon, a failure, a line changed or
+               // not found): the row shows the database again and the user was told why
 };
 
-// Writes a confirmed account of the cell to the journal line of its row.
-// Amounts are never written.
+// Writes a confirmed account of the cell to the journal line of its row, in a
+// transaction kept only when the update reached exactly that line. Amounts
+// are never written.
 ResultadoUpdate UpdateaCampo(ModeloAsientos& grilla, int fila, int columna, const QString& campo,
                              const QString& valor);

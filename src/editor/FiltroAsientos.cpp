@@ -1,13 +1,22 @@
 #include "FiltroAsientos.h"
 #include "TextoSql.h"
+#include "TextoTecleado.h"
+#include <QDate>
+#include <QRegularExpression>
 
 using TextoSql::Comillas;
 
+namespace {
+QString limpio(const QString& valor) {
+    return SinCaracteresDeControl(valor).trimmed();
+}
+} // namespace
+
 QString ArmarFiltro(const ParametrosConsulta& p, MotorBD motor) {
-    const QString desde = p.fechaDesde.trimmed();
-    const QString hasta = p.fechaHasta.trimmed();
-    const QString cDesde = p.cuentaDesde.trimmed();
-    const QString cHasta = p.cuentaHasta.trimmed();
+    const QString desde = limpio(p.fechaDesde);
+    const QString hasta = limpio(p.fechaHasta);
+    const QString cDesde = limpio(p.cuentaDesde);
+    const QString cHasta = limpio(p.cuentaHasta);
     QString f;
     if (!desde.isEmpty()) {
         f += QStringLiteral(" And (Fecha >= ") + UtilGeneral::LiteralFecha(desde, motor);
@@ -26,22 +35,37 @@ QString ArmarFiltro(const ParametrosConsulta& p, MotorBD motor) {
         f += QStringLiteral(" And Cuenta <= '") + Comillas(cHasta) + u'\'';
     }
     auto igual = [&](const QString& valor, const char* columna) {
-        const QString v = valor.trimmed();
+        const QString v = limpio(valor);
         if (!v.isEmpty())
             f += QStringLiteral(" And ") + QLatin1String(columna) + QStringLiteral(" = '") +
                  Comillas(v) + u'\'';
     };
-    if (!p.usuario.trimmed().isEmpty())
-        f += QStringLiteral(" And USUARIO_LOGEADO like '%") + Comillas(p.usuario.trimmed()) +
+    if (const QString usuario = limpio(p.usuario); !usuario.isEmpty())
+        f += QStringLiteral(" And USUARIO_LOGEADO like '%") + Comillas(usuario) +
              QStringLiteral("%'");
     igual(p.tc, "TC");
     igual(p.sucursal, "SUCURSAL");
     igual(p.numero, "NUMERO");
     igual(p.letra, "LETRA");
-    if (!p.unegocio.trimmed().isEmpty())
+    if (const QString unegocio = limpio(p.unegocio); !unegocio.isEmpty())
         f += QStringLiteral(" And UNEGOCIO = '") +
-             Comillas(UtilGeneral::AlinearDerecha(p.unegocio.trimmed(), 4)) + u'\'';
+             Comillas(UtilGeneral::AlinearDerecha(unegocio, 4)) + u'\'';
     return f;
+}
+
+bool EsFecha(const QString& texto) {
+    static const QRegularExpression forma(QStringLiteral(
+        "^(\\d{1,2}[/\\-.]\\d{1,2}[/\\-.](\\d{2}|\\d{4})|\\d{4}-\\d{1,2}-\\d{1,2})$"));
+    const QString t = texto.trimmed();
+    return forma.match(t).hasMatch() && UtilGeneral::LeerFecha(t).isValid();
+}
+
+QString CampoConFechaInvalida(const ParametrosConsulta& p) {
+    if (!p.fechaDesde.trimmed().isEmpty() && !EsFecha(p.fechaDesde))
+        return QStringLiteral("FechaDesde");
+    if (!p.fechaHasta.trimmed().isEmpty() && !EsFecha(p.fechaHasta))
+        return QStringLiteral("FechaHasta");
+    return {};
 }
 
 namespace {
@@ -63,7 +87,8 @@ QString ConsultaAsientos(const QString& filtro) {
                "Liva_ImpIVAREC as ImporteIVA_Recargo,LIVA_TOTAL AS Total, [numero asiento], "
                "MV_ASIENTOS.mes_operativo ") +
            kFrom + filtro +
-           QStringLiteral("order by TC, SUCURSAL, NUMERO , LETRA, MV_ASIENTOS.MES_OPERATIVO, "
+           // The blank keeps the order clause apart from whatever the filter ends with.
+           QStringLiteral(" order by TC, SUCURSAL, NUMERO , LETRA, MV_ASIENTOS.MES_OPERATIVO, "
                           "[NUMERO ASIENTO], "
                           "SECUENCIA");
 }

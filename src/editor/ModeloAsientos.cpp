@@ -1,4 +1,5 @@
 #include "ModeloAsientos.h"
+#include "TextoSql.h"
 #include "UtilGeneral.h"
 #include <QBrush>
 #include <QFont>
@@ -140,17 +141,42 @@ ModeloAsientos::Linea* ModeloAsientos::linea(int fila) {
     return const_cast<Linea*>(static_cast<const ModeloAsientos*>(this)->linea(fila));
 }
 
+// The line key: every stored value between apostrophes has its own
+// apostrophes doubled, so no value (a voucher number "<>''--", an account
+// "O'Brien") can change the condition or reach other lines.
 QString ModeloAsientos::clave(const Linea& l) const {
+    return QStringLiteral(" CUENTA='") + TextoSql::Comillas(pool_.texto(l.cuenta)) +
+           QStringLiteral("' AND") + claveSinCuenta(l);
+}
+
+QString ModeloAsientos::claveSinCuenta(const Linea& l) const {
     const Comprobante& c = comprobantes_[static_cast<std::size_t>(l.comprobante)];
-    auto t = [&](std::int32_t i) { return pool_.texto(i); };
-    return QStringLiteral(" CUENTA='") + t(l.cuenta) + QStringLiteral("' AND PERIODO='") +
-           t(l.periodo) + QStringLiteral("' AND MES_OPERATIVO='") + t(l.mes) +
-           QStringLiteral("' AND SECUENCIA='") + t(l.secuencia) +
+    auto t = [&](std::int32_t i) { return TextoSql::Comillas(pool_.texto(i)); };
+    return QStringLiteral(" PERIODO='") + t(l.periodo) + QStringLiteral("' AND MES_OPERATIVO='") +
+           t(l.mes) + QStringLiteral("' AND SECUENCIA='") + t(l.secuencia) +
            QStringLiteral("' AND TIPO_REG='") + t(l.tipoReg) +
            QStringLiteral("' AND [NUMERO ASIENTO]='") + t(l.asiento) +
            QStringLiteral("' and TC= '") + t(c.tc) + QStringLiteral("' and sucursal= '") +
            t(c.sucursal) + QStringLiteral("' and numero = '") + t(c.numero) +
            QStringLiteral("' and letra= '") + t(c.letra) + QStringLiteral("'");
+}
+
+QString ModeloAsientos::ClaveSinCuenta(int fila) const {
+    const Linea* l = linea(fila);
+    return l != nullptr ? claveSinCuenta(*l) : QString();
+}
+
+QString ModeloAsientos::IdentidadLinea(int fila) const {
+    const Linea* l = linea(fila);
+    if (l == nullptr)
+        return {};
+    const Comprobante& c = comprobantes_[static_cast<std::size_t>(l->comprobante)];
+    const QChar sep(kSeparadorIdentidad);
+    return (pool_.texto(c.tc) + sep + pool_.texto(c.sucursal) + sep + pool_.texto(c.numero) + sep +
+            pool_.texto(c.letra) + sep + pool_.texto(l->periodo) + sep + pool_.texto(l->mes) + sep +
+            pool_.texto(l->asiento) + sep + pool_.texto(l->secuencia) + sep +
+            pool_.texto(l->tipoReg))
+        .toUpper();
 }
 
 QString ModeloAsientos::textoSinCambios(int fila, int columna) const {
@@ -234,6 +260,12 @@ void ModeloAsientos::FijarCuenta(int fila, const QString& cuenta, const QString&
     cambios_.remove(claveCambio(i, Columnas::Cuenta));
     cambios_.remove(claveCambio(i, Columnas::Descripcion));
     emit dataChanged(index(fila - 1, 0), index(fila - 1, columnas_ - 1));
+}
+
+void ModeloAsientos::QuitarCambio(int fila, int columna) {
+    if (!EsLinea(fila) || !cambios_.remove(claveCambio(filas_[fila - 1], columna)))
+        return;
+    emit dataChanged(index(fila - 1, columna), index(fila - 1, columna));
 }
 
 void ModeloAsientos::FijarTexto(int fila, int columna, const QString& texto) {

@@ -77,9 +77,19 @@ public:
     bool EsEditable(int fila, int columna) const { return Fondo(fila, columna) == Colores::Gris; }
 
     // Changes of the editor: a new account (the line key follows it), a new
-    // text in any other cell.
+    // text in any other cell, a cell back to the text the load gave it.
     void FijarCuenta(int fila, const QString& cuenta, const QString& descripcion);
     void FijarTexto(int fila, int columna, const QString& texto);
+    void QuitarCambio(int fila, int columna);
+
+    // The line key without its account: the same journal line whatever
+    // account it holds. Empty for a row that is not a line.
+    QString ClaveSinCuenta(int fila) const;
+    // The columns that name a line (type, branch, number, letter, period,
+    // month, entry, sequence, record type) as read, joined by
+    // kSeparadorIdentidad, in capitals. Empty for a row that is not a line.
+    QString IdentidadLinea(int fila) const;
+    static constexpr char16_t kSeparadorIdentidad = 0x1F;
 
     // Sorts rows 1 to the last by a column's text, ascending, comparing
     // texts character by character with letter case.
@@ -122,6 +132,7 @@ private:
     const Linea* linea(int fila) const;
     Linea* linea(int fila);
     QString clave(const Linea& l) const;
+    QString claveSinCuenta(const Linea& l) const;
     QString textoSinCambios(int fila, int columna) const;
     void agregarFila(Fila f);
     static quint64 claveCambio(std::int32_t lineaIndice, int columna) {

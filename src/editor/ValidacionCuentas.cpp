@@ -1,7 +1,9 @@
 #include "ValidacionCuentas.h"
 #include "ContratoErrores.h"
 #include "DB_Dll.h"
+#include "FiltroAsientos.h"
 #include "TextoSql.h"
+#include "TextoTecleado.h"
 #include "TratamientoErrores.h"
 #include "UtilGeneral.h"
 
@@ -25,6 +27,7 @@ bool ExisteCuenta(QString& codigo, Recordset& rs, bool soloLectura, bool& altern
                                  true);
         return rs.State() == 1 && !rs.Eof();
     };
+    codigo = SinCaracteresDeControl(codigo);
     const bool primeroAlternativa = alternativaPrimero;
     bool hay = false;
     if (!contrato.paso([&] { hay = consulta(primeroAlternativa); }))
@@ -70,8 +73,11 @@ QString ValidarCampoConsulta(const QString& nombre, CamposConsulta& campos) {
         if (n == QLatin1String("cuentadesde") &&
             campos.texto(QStringLiteral("CuentaHasta")).trimmed().isEmpty())
             campos.fijar(QStringLiteral("CuentaHasta"), codigo);
-    } else if (n == QLatin1String("fechadesde")) {
-        if (!texto.isEmpty() && campos.texto(QStringLiteral("FechaHasta")).isEmpty())
+    } else if (n == QLatin1String("fechadesde") || n == QLatin1String("fechahasta")) {
+        if (!texto.trimmed().isEmpty() && !EsFecha(texto))
+            return QString::fromUtf8(kFechaInvalida);
+        if (n == QLatin1String("fechadesde") && !texto.isEmpty() &&
+            campos.texto(QStringLiteral("FechaHasta")).isEmpty())
             campos.fijar(QStringLiteral("FechaHasta"), texto);
     } else if (n == QLatin1String("sucursal")) {
         campos.fijar(nombre, rellenar(texto, 4));

@@ -8,8 +8,8 @@ class Recordset;
 
 // Looks an account up by its main code, or by its alternative code when
 // alternativaPrimero is on; the other code is tried when the first finds
-// nothing. codigo becomes the main code of the account found; the set stays
-// open on the last query.
+// nothing. Control characters are dropped from the code first. codigo becomes the main code of the
+// account found; the set stays open on the last query.
 bool ExisteCuenta(QString& codigo, Recordset& rs, bool soloLectura, bool& alternativaPrimero);
 
 // The parameter fields of the window, by data-field name.
@@ -19,5 +19,6 @@ struct CamposConsulta {
 };
 
 // Checks the parameter field nombre; returns the refusal text, empty when the
-// value is accepted (possibly completed or normalised in the fields).
+// value is accepted (possibly completed or normalised in the fields). A date
+// field refuses what is not a date.
 QString ValidarCampoConsulta(const QString& nombre, CamposConsulta& campos);

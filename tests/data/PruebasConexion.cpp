@@ -91,6 +91,15 @@ TEST(ErroresDelProveedor, CodigosDeSentenciasQueFallanDeVerdad) {
         EXPECT_EQ(cn.Errors[0].NativeError, CodigosNativos::BaseSoloLectura);
     }
     cn.Execute(QStringLiteral("PRAGMA query_only=0"));
+    // A database that cannot grow reports a full disk.
+    cn.Execute(QStringLiteral("PRAGMA max_page_count=1")); // as many pages as it has
+    try {
+        cn.Execute(QStringLiteral("CREATE TABLE NO_ENTRA (x)"));
+        ADD_FAILURE() << "a database without room should refuse a new table";
+    } catch (const ErrorVB&) {
+        ASSERT_EQ(cn.Errors.size(), 1);
+        EXPECT_EQ(cn.Errors[0].NativeError, CodigosNativos::DiscoLleno);
+    }
     // A closed connection, a closed result set, an open connection opened again.
     Recordset rs;
     EXPECT_THROW(

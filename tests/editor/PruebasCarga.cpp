@@ -201,3 +201,20 @@ TEST_F(Carga, LaCabeceraSeEncuentraSinDistinguirMayusculas) {
     EXPECT_EQ(grilla.Texto(2, 12), QStringLiteral("Cliente SA(1.1.02) Cuit:30-11111111-1"));
     EXPECT_EQ(grilla.Texto(2, 13), QStringLiteral("Buenos Aires"));
 }
+
+TEST_F(Carga, ContieneCuentaMiraTodosLosAsientosDelComprobante) {
+    // A second entry of the receipt holds the account; its first entry does not.
+    base->base().ejecutar(QStringLiteral(
+        "INSERT INTO MV_ASIENTOS (FECHA, PERIODO, MES_OPERATIVO, \"NUMERO ASIENTO\", SECUENCIA, "
+        "TC, SUCURSAL, NUMERO, LETRA, CUENTA, \"DEBE-HABER\", IMPORTE) VALUES "
+        "('2024-03-08', 2024, 3, 105, 1, 'RC', '0001', '00000005', 'X', '1.1.04', 'D', 10),"
+        "('2024-03-08', 2024, 3, 105, 2, 'RC', '0001', '00000005', 'X', '4.1.01', 'H', 10)"));
+    ParametrosConsulta p;
+    p.contieneCuenta = QStringLiteral("1.1.04");
+    const ResultadoCarga r = cargar(p);
+    ASSERT_TRUE(r.completa);
+    ASSERT_EQ(grilla.FilasGrid(), 1 + 1 + 4);
+    EXPECT_EQ(grilla.Texto(1, 1), QStringLiteral("RC 000100000005X"));
+    EXPECT_EQ(fila(2), QStringList({"1", "1.1.01", "Caja", "121.5", "0"}));
+    EXPECT_EQ(fila(5), QStringList({"4", "4.1.01", "Ventas", "0", "10"}));
+}

@@ -1,11 +1,17 @@
 // The bulk replacement of an account, through the window, checked in the database.
 #include "BaseEditor.h"
+#include "BaseSqlite.h"
 #include "Contadores.h"
 #include "ContratoErrores.h"
 #include "FrmTarquel.h"
+#include "ModeloAsientos.h"
 #include "ReemplazoCuenta.h"
+#include "Sesion.h"
+#include <QApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTableView>
 #include <gtest/gtest.h>
 
 namespace {
@@ -26,6 +32,31 @@ protected:
     int lineas(const char* cuenta, const char* tabla = "MV_ASIENTOS") const {
         return base->base().filas(QStringLiteral("SELECT * FROM %1 WHERE CUENTA='%2'")
                                       .arg(QLatin1String(tabla), QLatin1String(cuenta)));
+    }
+    // March, from origen to destino, confirmed.
+    void reemplazar(const char* origen, const char* destino) {
+        campo("FechaDesde", "01/03/2024");
+        campo("FechaHasta", "31/03/2024");
+        campo("CTAORIGEN", origen);
+        campo("CTADESTINO", destino);
+        guion->respuestas.enqueue(Respuestas::Si);
+        ventana->CmdReemplazar->click();
+    }
+    // The account of every row of the three tables, in a fixed order.
+    QString cuentas() const {
+        QStringList r;
+        for (const char* t : {"MV_ASIENTOS", "V_MV_CPTE", "C_MV_CPTE"})
+            for (int i = 0;; ++i) {
+                const QString c = base->base().valor(
+                    QStringLiteral("SELECT CUENTA FROM %1 ORDER BY TC, SUCURSAL, NUMERO, "
+                                   "CUENTA LIMIT 1 OFFSET %2")
+                        .arg(QLatin1String(t))
+                        .arg(i));
+                if (c.isEmpty())
+                    break;
+                r << c;
+            }
+        return r.join(u',');
     }
     std::shared_ptr<DialogosGuion> guion;
     std::unique_ptr<BaseEditor> base;
@@ -99,7 +130,15 @@ TEST_F(Reemplazo, RangoTipoYUnidadDeNegocioEnLasTresTablas) {
     EXPECT_TRUE(contadores().registro.contains(QStringLiteral(
         "UPDATE V_MV_CPTE SET CUENTA = '2.1.05'  where (CUENTA = '2.1.01')  And (Fecha >= "
         "'2024-04-01' And Fecha <= '2024-04-30')")));
-    EXPECT_TRUE(guion->mensajes().size() == 2); // only the two questions
+    // Besides the two questions, each replacement tells what changed.
+    ASSERT_EQ(guion->mensajes().size(), 4);
+    EXPECT_EQ(guion->mensajes()[1],
+              QStringLiteral("Se reemplazó la cuenta 1.1.01 por la cuenta 5.1.01.\r\nLíneas de "
+                             "asientos cambiadas: 1\r\nComprobantes de venta cambiados: "
+                             "0\r\nComprobantes de compra cambiados: 0"));
+    EXPECT_TRUE(guion->mensajes()[3].endsWith(
+        QStringLiteral("asientos cambiadas: 1\r\nComprobantes de venta cambiados: "
+                       "0\r\nComprobantes de compra cambiados: 1")));
 }
 
 TEST(FiltroReemplazo, SoloFechasCuentasTipoYUnidad) {
@@ -111,4 +150,73 @@ TEST(FiltroReemplazo, SoloFechasCuentasTipoYUnidad) {
     p.cuentaHasta = QStringLiteral("2");
     EXPECT_EQ(FiltroReemplazo(p, MotorBD::SqlServer),
               QStringLiteral(" And (Fecha >= '20240101') And Cuenta <= '2'"));
+}
+
+TEST_F(Reemplazo, UnFalloEnLaSegundaTablaNoDejaNingunaCambiada) {
+    BaseSqlite otro(base->base().carpeta() + QStringLiteral("/CONTA.db"));
+    ASSERT_TRUE(otro.ejecutar("CREATE TRIGGER VENTAS_CERRADAS BEFORE UPDATE ON V_MV_CPTE BEGIN "
+                              "SELECT RAISE(ABORT, 'comprobante de venta cerrado'); END"));
+    const QString antes = cuentas();
+    reemplazar("1.1.02", "4.1.01");
+    EXPECT_EQ(cuentas(), antes);
+    ASSERT_EQ(guion->mensajes().size(), 2);
+    EXPECT_TRUE(guion->mensajes()[1].startsWith(
+        QStringLiteral("El reemplazo no se hizo y ninguna tabla cambió. Falló la actualización "
+                       "de V_MV_CPTE: ")));
+    EXPECT_TRUE(guion->mensajes()[1].contains(QStringLiteral("comprobante de venta cerrado")));
+    // Without the trigger the same replacement changes the lines and the header together.
+    ASSERT_TRUE(otro.ejecutar("DROP TRIGGER VENTAS_CERRADAS"));
+    reemplazar("1.1.02", "4.1.01");
+    EXPECT_EQ(lineas("1.1.02") + lineas("1.1.02", "V_MV_CPTE"), 0);
+    EXPECT_TRUE(guion->mensajes().last().endsWith(
+        QStringLiteral("asientos cambiadas: 2\r\nComprobantes de venta cambiados: "
+                       "1\r\nComprobantes de compra cambiados: 0")));
+}
+
+TEST_F(Reemplazo, SoloUnTituloSeRechazaComoDestino) {
+    const QString antes = cuentas();
+    reemplazar("1.1.01", "1"); // ACTIVO, a heading
+    EXPECT_EQ(guion->mensajes().last(), QStringLiteral("La cuenta ingresada no imputable"));
+    EXPECT_EQ(cuentas(), antes);
+    // Voucher headers hold customer accounts: a customer destination is accepted.
+    reemplazar("1.1.01", "1.1.02");
+    EXPECT_EQ(lineas("1.1.01"), 0);
+    EXPECT_TRUE(guion->mensajes().last().startsWith(QStringLiteral("Se reemplazó la cuenta")));
+}
+
+TEST_F(Reemplazo, LasFilasSeCuentanEnLasTablasAunATravesDeLaVistaConfidencial) {
+    gDB().gEsAdmin = false;
+    sesion().gConfidencialidad = true;
+    contadores().registrar = true;
+    reemplazar("1.1.01", "5.1.01");
+    EXPECT_TRUE(contadores().registro.contains(QStringLiteral(
+        "UPDATE SS_MV_ASIENTOS SET CUENTA = '5.1.01' where (CUENTA = '1.1.01')  And (Fecha >= "
+        "'2024-03-01' And Fecha <= '2024-03-31')")));
+    EXPECT_EQ(lineas("1.1.01"), 0);
+    EXPECT_TRUE(guion->mensajes().last().endsWith(
+        QStringLiteral("asientos cambiadas: 2\r\nComprobantes de venta cambiados: "
+                       "0\r\nComprobantes de compra cambiados: 0")));
+}
+
+TEST_F(Reemplazo, LaGrillaMuestraElDestinoYSuClaveLoSigue) {
+    ventana->show();
+    campo("TC", "AS");
+    ventana->CmdEjecutar->click();
+    ASSERT_EQ(ventana->Grilla().Texto(3, Columnas::Cuenta), QStringLiteral("1.1.01"));
+    reemplazar("1.1.01", "5.1.01");
+    EXPECT_EQ(ventana->Grilla().FilasGrid(), 5); // not reloaded
+    EXPECT_EQ(ventana->Grilla().Texto(3, Columnas::Cuenta), QStringLiteral("5.1.01"));
+    EXPECT_EQ(ventana->Grilla().Texto(3, Columnas::Descripcion), QStringLiteral("Compras"));
+    EXPECT_EQ(ventana->Grilla().Texto(4, Columnas::Cuenta), QStringLiteral("4.1.01"));
+    // The next correction of the line reaches it.
+    guion->prompts.clear();
+    ventana->IrACelda(3, Columnas::Cuenta);
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(ventana->MSFlexGrid1, &enter);
+    ventana->TxtEdit->setText(QStringLiteral("4.1.01"));
+    QApplication::sendEvent(ventana->TxtEdit, &enter);
+    EXPECT_EQ(base->base().valor(
+                  QStringLiteral("SELECT CUENTA FROM MV_ASIENTOS WHERE TC='AS' AND SECUENCIA=2")),
+              QStringLiteral("4.1.01"));
+    EXPECT_TRUE(guion->prompts.isEmpty());
 }

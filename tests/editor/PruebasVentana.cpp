@@ -5,8 +5,10 @@
 #include "CargaAsientos.h"
 #include "CarpetaTemporal.h"
 #include "ConsultasInicio.h"
+#include "Contadores.h"
 #include "DesdeComanda.h"
 #include "DialogoConsulta.h"
+#include "FiltroAsientos.h"
 #include "FrmTarquel.h"
 #include "ModeloAsientos.h"
 #include "Programa.h"
@@ -14,6 +16,7 @@
 #include "UtilVex.h"
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
@@ -220,4 +223,76 @@ TEST(DibujarProgreso, LeyendaYBarraInvertida) {
     DibujarProgreso(caja, QStringLiteral("50"), Colores::Azul, QString());
     EXPECT_NE(caja.imagen().pixelColor(10, 2), QColor(Qt::white));
     EXPECT_EQ(caja.imagen().pixelColor(90, 2), QColor(Qt::white));
+}
+
+TEST_F(Ventana, UnCampoDeFechaSoloTomaFechas) {
+    FrmTarquel f;
+    f.show();
+    const QString rechazo = QString::fromUtf8(kFechaInvalida);
+    QLineEdit* desde = f.TxtFields(QStringLiteral("FechaDesde"));
+    QLineEdit* hasta = f.TxtFields(QStringLiteral("FechaHasta"));
+    for (const char* t : {"32/13/2024", "abc", "29/02/2023"}) {
+        desde->setFocus();
+        desde->setText(QString::fromLatin1(t));
+        tecla(desde, Qt::Key_Return);
+        EXPECT_TRUE(f.ErrorValidacion) << t;
+        EXPECT_EQ(guion->mensajes().last(), rechazo) << t;
+        EXPECT_EQ(f.focusWidget(), desde) << t;
+        EXPECT_EQ(hasta->text(), QString()) << t; // not copied
+    }
+    desde->setText(QStringLiteral("05/03/2024"));
+    tecla(desde, Qt::Key_Return);
+    EXPECT_FALSE(f.ErrorValidacion);
+    EXPECT_EQ(hasta->text(), QStringLiteral("05/03/2024"));
+    // A field left without Enter stops the query and the replacement.
+    guion->prompts.clear();
+    contadores().registrar = true;
+    desde->setFocus();
+    hasta->setText(QStringLiteral("no es fecha"));
+    f.CmdEjecutar->click();
+    EXPECT_EQ(f.Grilla().FilasGrid(), 2);
+    EXPECT_EQ(f.focusWidget(), hasta);
+    EXPECT_TRUE(contadores().registro.isEmpty());
+    f.TxtFields(QStringLiteral("CTAORIGEN"))->setText(QStringLiteral("1.1.01"));
+    f.TxtFields(QStringLiteral("CTADESTINO"))->setText(QStringLiteral("5.1.01"));
+    f.CmdReemplazar->click();
+    ASSERT_EQ(guion->mensajes(), QStringList({rechazo, rechazo})); // no question asked
+    EXPECT_EQ(base->base().filas(QStringLiteral("SELECT * FROM MV_ASIENTOS WHERE CUENTA='1.1.01'")),
+              2);
+    // With dates the query runs, and its text keeps its blanks.
+    hasta->setText(QStringLiteral("31/03/2024"));
+    f.CmdEjecutar->click();
+    EXPECT_EQ(f.Grilla().FilasGrid(), 1 + 3 + 8);
+    EXPECT_TRUE(contadores().registro.filter(QStringLiteral("'2024-03-31') order by TC")).size() ==
+                1);
+}
+
+TEST_F(Ventana, LosCaracteresDeControlNoEntranEnLosCampos) {
+    FrmTarquel f;
+    f.show();
+    QLineEdit* tc = f.TxtFields(QStringLiteral("TC"));
+    QGuiApplication::clipboard()->setText(QStringLiteral("A") + QChar(0) + QStringLiteral("\tS"));
+    tc->setFocus();
+    tc->paste();
+    EXPECT_EQ(tc->text(), QStringLiteral("AS"));
+    tc->end(false);
+    tc->insert(QStringLiteral("\r\n"));
+    EXPECT_EQ(tc->text(), QStringLiteral("AS"));
+    contadores().registrar = true;
+    f.CmdEjecutar->click();
+    EXPECT_EQ(f.Grilla().FilasGrid(), 5);
+    // The in-grid editor too: the account written is the clean one.
+    f.IrACelda(3, Columnas::Cuenta);
+    tecla(f.MSFlexGrid1, Qt::Key_Return);
+    ASSERT_TRUE(f.TxtEdit->isVisible());
+    f.TxtEdit->selectAll();
+    f.TxtEdit->insert(QStringLiteral("5.1") + QChar(0) + QStringLiteral(".01") + QChar(0x7F));
+    EXPECT_EQ(f.TxtEdit->text(), QStringLiteral("5.1.01"));
+    tecla(f.TxtEdit, Qt::Key_Return);
+    EXPECT_EQ(base->base().valor(
+                  QStringLiteral("SELECT CUENTA FROM MV_ASIENTOS WHERE TC='AS' AND SECUENCIA=2")),
+              QStringLiteral("5.1.01"));
+    for (const QString& sentencia : contadores().registro)
+        for (const QChar c : sentencia)
+            ASSERT_NE(c.category(), QChar::Other_Control) << sentencia.toStdString();
 }

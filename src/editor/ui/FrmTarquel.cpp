@@ -12,6 +12,7 @@
 #include "Dll_Display.h"
 #include "EdicionGrilla.h"
 #include "Eventos.h"
+#include "FiltroAsientos.h"
 #include "Geometria.h"
 #include "LanzadorProgramas.h"
 #include "ModeloAsientos.h"
@@ -21,6 +22,7 @@
 #include "Sesion.h"
 #include "SkinFramework.h"
 #include "TeclasBarra.h"
+#include "TextoTecleado.h"
 #include "Totales.h"
 #include "UtilControles.h"
 #include "UtilGeneral.h"
@@ -67,6 +69,20 @@ constexpr DefinicionCampo kCampos[] = {
     {"CTAORIGEN", "Origen", "MA_CUENTAS", 15, true, 840, 240, 1215, 120},
     {"CTADESTINO", "Destino", "MA_CUENTAS", 15, true, 840, 540, 1215, 120},
 };
+
+// Control characters typed, pasted or written into a field leave it at once,
+// so none can reach a statement.
+void sinCaracteresDeControl(QLineEdit* campo) {
+    QObject::connect(campo, &QLineEdit::textChanged, campo, [campo](const QString& texto) {
+        const QString limpio = SinCaracteresDeControl(texto);
+        if (limpio.size() == texto.size())
+            return;
+        const int cursor = campo->cursorPosition();
+        const qsizetype antes = cursor - SinCaracteresDeControl(texto.left(cursor)).size();
+        campo->setText(limpio);
+        campo->setCursorPosition(static_cast<int>(cursor - antes));
+    });
+}
 
 QString color(std::uint32_t rgb) {
     return Colores::AQColor(rgb).name();
@@ -138,6 +154,7 @@ FrmTarquel::FrmTarquel(QWidget* parent) : QDialog(parent), modelo_(new ModeloAsi
     TxtEdit->hide();
     TxtEdit->setFocusPolicy(Qt::ClickFocus);
     TxtEdit->installEventFilter(this);
+    sinCaracteresDeControl(TxtEdit);
     MSFlexGrid1->installEventFilter(this);
     MSFlexGrid1->viewport()->installEventFilter(this);
     CmdEjecutar->setAutoDefault(false);
@@ -199,6 +216,7 @@ void FrmTarquel::crearCampos() {
         t->setMaxLength(d.largo);
         t->setGeometry(RectTwips(d.x, d.y, d.ancho, 255));
         t->installEventFilter(this);
+        sinCaracteresDeControl(t);
         if (QString::fromLatin1(d.campo) == QLatin1String("ContieneCuenta"))
             t->setToolTip(QStringLiteral("Asientos con la cuenta"));
         campos_ << t;
@@ -287,8 +305,18 @@ void FrmTarquel::MostrarTotales(const TotalesDH& t) {
     LblSuma->repaint();
 }
 
+bool FrmTarquel::rechazarFechaInvalida() {
+    const QString nombre = CampoConFechaInvalida(parametros());
+    if (nombre.isEmpty())
+        return false;
+    dialogos().Mensaje(QString::fromUtf8(kFechaInvalida), EstilosMensaje::Informacion,
+                       QStringLiteral("Aviso al Operador..."));
+    TxtFields(nombre)->setFocus();
+    return true;
+}
+
 void FrmTarquel::CmdEjecutar_Click() {
-    if (rechazarDuranteCarga())
+    if (rechazarDuranteCarga() || rechazarFechaInvalida())
         return;
     cargando_ = true;
     IgnorandoErrores([&] {
@@ -323,10 +351,11 @@ ParametrosConsulta FrmTarquel::parametros() const {
 }
 
 void FrmTarquel::CmdReemplazar_Click() {
-    if (rechazarDuranteCarga())
+    if (rechazarDuranteCarga() || rechazarFechaInvalida())
         return;
     ReemplazarCuenta(parametros(), TxtFields(QStringLiteral("CTAORIGEN"))->text(),
-                     TxtFields(QStringLiteral("CTADESTINO"))->text(), [this](const QString& texto) {
+                     TxtFields(QStringLiteral("CTADESTINO"))->text(), *modelo_,
+                     [this](const QString& texto) {
                          Picture1->show();
                          DibujarProgreso(*Picture1, QString(), Colores::Azul, texto);
                      });
@@ -613,9 +642,8 @@ void FrmTarquel::confirmarEditor() {
         }
         TxtEdit->setText(texto);
     }
-    if (UpdateaCampo(*modelo_, fila, columna, campo, TxtEdit->text()) ==
-        ResultadoUpdate::LineaCambiada)
-        TxtEdit->setText(modelo_->Texto(fila, columna));
+    if (UpdateaCampo(*modelo_, fila, columna, campo, TxtEdit->text()) == ResultadoUpdate::Rechazado)
+        TxtEdit->setText(modelo_->Texto(fila, columna)); // what the database holds
     EditKeyCode(13);
     MostrarTotales(CalculaDiferenciaDH(*modelo_));
 }

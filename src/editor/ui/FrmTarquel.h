@@ -72,6 +72,9 @@ private:
     void crearCampos();
     struct ParametrosConsulta parametros() const;
     bool rechazarDuranteCarga();
+    // A date field holding something that is not a date (left without
+    // Enter) stops the query and the replacement: told, and focused.
+    bool rechazarFechaInvalida();
     void campoConFoco(QLineEdit* campo);
     void campoSinFoco(QLineEdit* campo);
     void teclaEnCampo(QLineEdit* campo, int codigo);
