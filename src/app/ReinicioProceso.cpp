@@ -10,6 +10,7 @@
 #include "Sentencias.h"
 #include "Sesion.h"
 #include "SkinFramework.h"
+#include "TextosQtEnEspanol.h"
 #include <QLocale>
 
 void RestablecerProceso() {
@@ -28,5 +29,6 @@ void RestablecerProceso() {
     DB_Dll::esperaReconexionMs = DB_Dll::kEsperaReconexionMs;
     CargaAsientos::intervaloMs = CargaAsientos::kIntervaloMs;
     QLocale::setDefault(QLocale::system());
+    QuitarTextosQtEnEspanol();
     RestablecerSkinPrograma();
 }
