@@ -1,4 +1,5 @@
 #include "ModeloAsientos.h"
+#include "Importes.h"
 #include "TextoSql.h"
 #include "UtilGeneral.h"
 #include <QBrush>
@@ -273,6 +274,21 @@ void ModeloAsientos::FijarTexto(int fila, int columna, const QString& texto) {
         return;
     cambios_.insert(claveCambio(filas_[fila - 1], columna), texto);
     emit dataChanged(index(fila - 1, columna), index(fila - 1, columna));
+}
+
+std::int64_t ModeloAsientos::Importe(int fila, int columna, int decimales) const {
+    const Linea* l = linea(fila);
+    if (l == nullptr || (columna != Columnas::Debe && columna != Columnas::Haber))
+        return 0;
+    if (!cambios_.isEmpty()) {
+        const auto it = cambios_.constFind(claveCambio(filas_[fila - 1], columna));
+        if (it != cambios_.constEnd())
+            return Importes::EnUnidades(it.value(), decimales);
+    }
+    if (l->debeHaber != (columna == Columnas::Debe ? 'D' : 'H'))
+        return 0;
+    return l->importeTexto >= 0 ? Importes::EnUnidades(pool_.texto(l->importeTexto), decimales)
+                                : Importes::EnUnidades(l->importe, decimales);
 }
 
 void ModeloAsientos::Ordenar(int columna) {

@@ -82,6 +82,10 @@ public:
     void FijarTexto(int fila, int columna, const QString& texto);
     void QuitarCambio(int fila, int columna);
 
+    // The amount of a debit or credit cell in units of 10^-decimales, as the
+    // totals count it (see Importes::EnUnidades); 0 for any other cell.
+    std::int64_t Importe(int fila, int columna, int decimales) const;
+
     // The line key without its account: the same journal line whatever
     // account it holds. Empty for a row that is not a line.
     QString ClaveSinCuenta(int fila) const;

@@ -10,10 +10,14 @@ class ModeloAsientos;
 // right-aligns the text in that many characters.
 QString FmtMoneda(const QString& valor, int decimales, bool separadores, int ancho);
 
+// Each amount is rounded to the session's decimals and the totals are summed
+// exactly in those units, so the difference is zero exactly when the rounded
+// amounts balance.
 struct TotalesDH {
     double debe = 0;
     double haber = 0;
-    QString texto; // three lines: "Debe : ", "Haber : ", "Dif : "
+    // "Debe : ", "Haber : " (plain regional numbers) and "Dif : " (FmtMoneda).
+    QString texto;
     bool hayDiferencia = false;
 };
 
