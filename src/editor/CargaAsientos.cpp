@@ -79,6 +79,18 @@ long cantidadDeFilas(Recordset& rs, const QString& filtro) {
 
 ResultadoCarga CargaAsientos::CargarAsientos(const ParametrosConsulta& parametros,
                                              const std::function<bool()>& datosCabecera) {
+    ResultadoCarga r = cargar(parametros, datosCabecera);
+    if (!r.conTotales) {
+        // A load cancelled or left on an error shows part of the selection:
+        // the totals are those of the lines it shows.
+        r.totales = CalculaDiferenciaDH(grilla_);
+        r.conTotales = true;
+    }
+    return r;
+}
+
+ResultadoCarga CargaAsientos::cargar(const ParametrosConsulta& parametros,
+                                     const std::function<bool()>& datosCabecera) {
     ResultadoCarga resultado;
     ContratoErrores contrato([](const ErrorVB& e) {
         return UtilGeneral::DialogoError(e, 18, QStringLiteral("CargarAsientos"));
@@ -212,7 +224,10 @@ ResultadoCarga CargaAsientos::CargarAsientos(const ParametrosConsulta& parametro
     }
     contrato.paso([&] { gDB().CierraRecordset(&rs); });
     if (!contrato.paso([&] {
-            resultado.totales = CalculaDiferenciaDH(filtro);
+            // With "Contiene Cuenta" the grid shows only some vouchers of the
+            // filter: the totals are those of the grid, not of the filter.
+            resultado.totales =
+                contiene.isEmpty() ? CalculaDiferenciaDH(filtro) : CalculaDiferenciaDH(grilla_);
             resultado.conTotales = true;
         }))
         return resultado;

@@ -1,0 +1,155 @@
+// The totals label, the amounts and the control sheet as an accountant meets
+// them in the real window: typed with keys, clicked with the mouse, headless.
+#include "BaseEditor.h"
+#include "CargaAsientos.h"
+#include "CarpetaTemporal.h"
+#include "Dll_Display.h"
+#include "FrmTarquel.h"
+#include "InfoSistema.h"
+#include "Lbf_CtrlDisplay.h"
+#include "ModeloAsientos.h"
+#include "Programa.h"
+#include "Sesion.h"
+#include "UtilVex.h"
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+class TotalesEnVentana : public ::testing::Test {
+protected:
+    void SetUp() override {
+        guion = ReiniciarProceso();
+        QLocale::setDefault(QLocale::c());
+    }
+    void abrir() {
+        sesion().gCantidadDecimales = QStringLiteral("2");
+        f = std::make_unique<FrmTarquel>();
+        f->show();
+        f->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(f.get()));
+    }
+    // Clicks a parameter field and types its text over what it held.
+    void escribir(const char* campo, const QString& texto) {
+        QLineEdit* t = f->TxtFields(QString::fromLatin1(campo));
+        QTest::mouseClick(t, Qt::LeftButton);
+        QTest::keyClick(t, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(t, Qt::Key_Delete);
+        QTest::keyClicks(t, texto);
+    }
+    void ejecutar() { QTest::mouseClick(f->CmdEjecutar, Qt::LeftButton); }
+    void clicEnCelda(int fila, int columna) {
+        const QRect r = f->MSFlexGrid1->visualRect(f->Grilla().index(fila - 1, columna));
+        QTest::mouseClick(f->MSFlexGrid1->viewport(), Qt::LeftButton, {}, r.center());
+    }
+    // Types on the current cell (the first key opens the editor) and, when
+    // asked, confirms with Enter.
+    void teclear(const QString& texto, bool confirmar = true) {
+        QTest::keyClicks(f->MSFlexGrid1, texto.left(1));
+        ASSERT_TRUE(f->TxtEdit->isVisible());
+        QTest::keyClicks(f->TxtEdit, texto.mid(1));
+        if (confirmar)
+            QTest::keyClick(f->TxtEdit, Qt::Key_Return);
+    }
+    void clicEnBarra(const char* clave) {
+        const QRect r = f->UtilVex1->RectanguloCelda(
+            f->UtilVex1->Modelo().BuscarItem(QString::fromLatin1(clave)));
+        ASSERT_FALSE(r.isEmpty());
+        QTest::mouseClick(f->UtilVex1, Qt::LeftButton, {}, r.center());
+    }
+    bool etiquetaEnRojo() const {
+        return f->LblSuma->palette().color(QPalette::Window) == QColor(255, 0, 0);
+    }
+    QString texto(int fila, int columna) const {
+        return f->MSFlexGrid1->model()->index(fila - 1, columna).data().toString();
+    }
+    QVariant rol(int fila, int columna, int r) const {
+        return f->MSFlexGrid1->model()->index(fila - 1, columna).data(r);
+    }
+
+    std::shared_ptr<DialogosGuion> guion;
+    std::unique_ptr<FrmTarquel> f;
+};
+
+// The journal of the other editor tests.
+class TotalesChicos : public TotalesEnVentana {
+protected:
+    void SetUp() override {
+        TotalesEnVentana::SetUp();
+        base = std::make_unique<BaseEditor>();
+        abrir();
+    }
+    std::unique_ptr<BaseEditor> base;
+};
+
+} // namespace
+
+TEST_F(TotalesEnVentana, UnMesBalanceadoSigueSinDiferenciaTrasCorregirUnaCuenta) {
+    // The demo's March: balanced, and its amounts leave a binary residue in
+    // whatever order they are added.
+    BaseDePrueba demo(QStringLiteral("DEMO"));
+    QString error;
+    ASSERT_TRUE(GenerarDemo(demo.carpeta(), QStringLiteral("DEMO"), 5000, &error))
+        << error.toStdString();
+    demo.conectar(gDB());
+    abrir();
+    escribir("FechaDesde", QStringLiteral("01/03/2024"));
+    escribir("FechaHasta", QStringLiteral("31/03/2024"));
+    ejecutar();
+    const QString balanceado =
+        QStringLiteral("Debe : 29051900.43\nHaber : 29051900.43\nDif : 0.00");
+    ASSERT_EQ(f->LblSuma->text(), balanceado);
+    int fila = 1;
+    while (fila < f->Grilla().FilasGrid() && !f->Grilla().EsEditable(fila, Columnas::Cuenta))
+        ++fila;
+    ASSERT_LT(fila, f->Grilla().FilasGrid());
+    const QString clave = f->Grilla().ClaveSinCuenta(fila);
+    clicEnCelda(fila, Columnas::Cuenta);
+    teclear(QStringLiteral("5.2.01.008"));
+    ASSERT_EQ(demo.valor(QStringLiteral("SELECT CUENTA FROM MV_ASIENTOS WHERE") + clave),
+              QStringLiteral("5.2.01.008")); // a real correction, written
+    // The totals now come from the grid: the same, and not red.
+    EXPECT_EQ(f->LblSuma->text(), balanceado);
+    EXPECT_FALSE(etiquetaEnRojo());
+    EXPECT_TRUE(guion->mensajes().isEmpty());
+}
+
+TEST_F(TotalesChicos, ConContieneCuentaLosTotalesSonLosDeLaGrilla) {
+    escribir("ContieneCuenta", QStringLiteral("1.1.01"));
+    ejecutar();
+    // The deposit and the receipt are shown; the filter as a whole holds 592.5.
+    ASSERT_EQ(f->Grilla().FilasGrid(), 1 + 2 + 5);
+    EXPECT_EQ(f->LblSuma->text(), QStringLiteral("Debe : 171.5\nHaber : 171.5\nDif : 0.00"));
+    // Without the account, the whole filter.
+    escribir("ContieneCuenta", QString());
+    ejecutar();
+    EXPECT_EQ(f->LblSuma->text(), QStringLiteral("Debe : 592.5\nHaber : 592.5\nDif : 0.00"));
+}
+
+TEST_F(TotalesChicos, UnaCargaCanceladaSumaLasLineasQueMuestra) {
+    CargaAsientos::intervaloMs = 0; // the sign at every row
+    guion->respuestas.enqueue(Respuestas::Si);
+    // The sign's Cancel button is clicked once the deposit (three lines) and
+    // the invoice's first line (debit 121) are in the grid.
+    QTimer boton;
+    QObject::connect(&boton, &QTimer::timeout, [&] {
+        Lbf_CtrlDisplay* cartel = gDisplay().ventana();
+        if (cartel != nullptr && cartel->isVisible() && f->Grilla().FilasGrid() >= 1 + 4 + 2) {
+            QTest::mouseClick(cartel->CmdDisplayCancelar, Qt::LeftButton);
+            boton.stop();
+        }
+    });
+    boton.start(0);
+    ejecutar();
+    ASSERT_EQ(guion->mensajes(), QStringList{QStringLiteral("Desea cancelar el proceso?")});
+    ASSERT_EQ(f->Grilla().FilasGrid(), 1 + 4 + 2);
+    EXPECT_EQ(f->LblSuma->text(), QStringLiteral("Debe : 171\nHaber : 50\nDif : 121.00"));
+    EXPECT_TRUE(etiquetaEnRojo());
+}
