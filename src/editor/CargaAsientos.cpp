@@ -3,6 +3,7 @@
 #include "CuentaPrincipal.h"
 #include "DB_Dll.h"
 #include "Dialogos.h"
+#include "Importes.h"
 #include "ModeloAsientos.h"
 #include "TextoSql.h"
 #include "TextoTecleado.h"
@@ -190,11 +191,11 @@ ResultadoCarga CargaAsientos::cargar(const ParametrosConsulta& parametros,
                 l.nombre = rs.Texto(c.nombre);
                 if (!l.nombre.isEmpty()) {
                     l.libro = rs.Texto(c.libro);
-                    l.netoGravado = rs.Texto(c.neto);
-                    l.noGravado = rs.Texto(c.noGravado);
-                    l.importeIva = rs.Texto(c.iva);
-                    l.importeIvaRecargo = rs.Texto(c.ivaRecargo);
-                    l.total = rs.Texto(c.total);
+                    l.netoGravado = Importes::Llano(rs.Valor(c.neto));
+                    l.noGravado = Importes::Llano(rs.Valor(c.noGravado));
+                    l.importeIva = Importes::Llano(rs.Valor(c.iva));
+                    l.importeIvaRecargo = Importes::Llano(rs.Valor(c.ivaRecargo));
+                    l.total = Importes::Llano(rs.Valor(c.total));
                 }
                 const int fila = grilla_.AgregarLinea(++numeroLinea, l);
                 ++resultado.lineas;

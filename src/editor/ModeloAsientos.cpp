@@ -79,8 +79,11 @@ int ModeloAsientos::AgregarLinea(int numeroLinea, const DatosLinea& d) {
     bool esNumero = false;
     l.importe = d.importe.toDouble(&esNumero);
     const int tipo = d.importe.typeId();
+    // A driver may give decimals as text with a point: kept as the number
+    // too, so the grid shows it in the regional notation.
     esNumero = esNumero && (tipo == QMetaType::Double || tipo == QMetaType::Int ||
-                            tipo == QMetaType::LongLong || tipo == QMetaType::Float);
+                            tipo == QMetaType::LongLong || tipo == QMetaType::Float ||
+                            tipo == QMetaType::QString);
     l.importeTexto = esNumero ? -1 : pool_.indice(UtilGeneral::ValorTexto(d.importe));
     // Customer, supplier and cheque lines cannot be edited.
     l.editable = d.tipoVista.compare(QStringLiteral("CL"), Qt::CaseInsensitive) != 0 &&
@@ -198,7 +201,7 @@ QString ModeloAsientos::textoSinCambios(int fila, int columna) const {
     const Linea& l = lineas_[static_cast<std::size_t>(f)];
     auto importe = [&] {
         return l.importeTexto >= 0 ? pool_.texto(l.importeTexto)
-                                   : UtilGeneral::ValorTexto(l.importe);
+                                   : Importes::Llano(QVariant(l.importe));
     };
     switch (columna) {
     case Columnas::Linea:
@@ -272,7 +275,14 @@ void ModeloAsientos::QuitarCambio(int fila, int columna) {
 void ModeloAsientos::FijarTexto(int fila, int columna, const QString& texto) {
     if (!EsLinea(fila) || columna < 0 || columna >= columnas_)
         return;
-    cambios_.insert(claveCambio(filas_[fila - 1], columna), texto);
+    const QString t = columna == Columnas::Debe || columna == Columnas::Haber
+                          ? Importes::Llano(QVariant(UtilGeneral::ValorNumero(texto)))
+                          : texto;
+    const quint64 clave = claveCambio(filas_[fila - 1], columna);
+    if (t == textoSinCambios(fila, columna))
+        cambios_.remove(clave);
+    else
+        cambios_.insert(clave, t);
     emit dataChanged(index(fila - 1, columna), index(fila - 1, columna));
 }
 

@@ -79,6 +79,8 @@ public:
     // Changes of the editor: a new account (the line key follows it), a new
     // text in any other cell, a cell back to the text the load gave it.
     void FijarCuenta(int fila, const QString& cuenta, const QString& descripcion);
+    // A text equal to the loaded one is no change; an amount cell keeps the
+    // amount as a plain regional number (what the totals count).
     void FijarTexto(int fila, int columna, const QString& texto);
     void QuitarCambio(int fila, int columna);
 

@@ -153,3 +153,53 @@ TEST_F(TotalesChicos, UnaCargaCanceladaSumaLasLineasQueMuestra) {
     EXPECT_EQ(f->LblSuma->text(), QStringLiteral("Debe : 171\nHaber : 50\nDif : 121.00"));
     EXPECT_TRUE(etiquetaEnRojo());
 }
+
+TEST_F(TotalesChicos, ImportesEnLaNotacionRegionalEnGrillaTotalesYPlanilla) {
+    CarpetaTemporal dir;
+    Programa::EstablecerCarpeta(dir.ruta());
+    QString abierto;
+    InfoSistema::EstablecerLanzador([&](const QString& archivo, const QString&, const QString&) {
+        abierto = archivo;
+        return true;
+    });
+    const struct {
+        QLocale locale;
+        const char* importe;
+        const char* tecleado;
+        const char* cambiado;
+        const char* totales;
+    } casos[] = {
+        {QLocale(QLocale::Spanish, QLocale::Argentina), "121,5", "40.25", "40,25",
+         "Debe : 40,25\nHaber : 121,5\nDif : -81,25"},
+        {QLocale(QLocale::English, QLocale::UnitedStates), "121.5", "40,25", "40.25",
+         "Debe : 40.25\nHaber : 121.5\nDif : -81.25"},
+    };
+    for (const auto& c : casos) {
+        QLocale::setDefault(c.locale);
+        const QString importe = QString::fromUtf8(c.importe);
+        const QString cambiado = QString::fromUtf8(c.cambiado);
+        escribir("TC", QStringLiteral("RC"));
+        ejecutar();
+        // Row 2: cash, debit 121.5, editable; row 3: the customer's credit.
+        ASSERT_EQ(f->Grilla().FilasGrid(), 4);
+        EXPECT_EQ(texto(2, Columnas::Debe), importe);
+        EXPECT_EQ(texto(3, Columnas::Haber), importe);
+        EXPECT_EQ(f->LblSuma->text().section(u'\n', 0, 0), QStringLiteral("Debe : ") + importe);
+        // An amount typed in either notation is shown, and counted, in the regional one.
+        clicEnCelda(2, Columnas::Debe);
+        teclear(QString::fromUtf8(c.tecleado));
+        EXPECT_EQ(texto(2, Columnas::Debe), cambiado);
+        EXPECT_EQ(f->LblSuma->text(), QString::fromUtf8(c.totales));
+        // The sheet carries the grid's amounts as they are shown.
+        clicEnBarra("REPORTE");
+        ASSERT_EQ(abierto, dir.ruta(QStringLiteral("pcc2.xls")));
+        QFile hoja(abierto);
+        ASSERT_TRUE(hoja.open(QIODevice::ReadOnly));
+        const QString html = QString::fromLatin1(hoja.readAll());
+        EXPECT_TRUE(
+            html.contains(QStringLiteral("<TD>Caja<TD>") + cambiado + QStringLiteral("<TD>0<TD>")))
+            << html.toStdString();
+        EXPECT_TRUE(html.contains(QStringLiteral("<TD>Cliente SA<TD>0<TD>") + importe +
+                                  QStringLiteral("<TD>")));
+    }
+}
