@@ -1,4 +1,5 @@
 #include "ModeloAsientos.h"
+#include "CambiosEnPantalla.h"
 #include "Importes.h"
 #include "TextoSql.h"
 #include "UtilGeneral.h"
@@ -286,6 +287,22 @@ void ModeloAsientos::FijarTexto(int fila, int columna, const QString& texto) {
     emit dataChanged(index(fila - 1, columna), index(fila - 1, columna));
 }
 
+bool ModeloAsientos::CambiadoEnPantalla(int fila, int columna) const {
+    if (cambios_.isEmpty() || !EsLinea(fila) ||
+        (columna != Columnas::Cuenta && columna != Columnas::Debe && columna != Columnas::Haber))
+        return false;
+    return cambios_.contains(claveCambio(filas_[fila - 1], columna));
+}
+
+bool ModeloAsientos::HayImportesCambiados() const {
+    for (auto it = cambios_.keyBegin(); it != cambios_.keyEnd(); ++it) {
+        const auto columna = static_cast<int>(*it & 0xFF);
+        if (columna == Columnas::Debe || columna == Columnas::Haber)
+            return true;
+    }
+    return false;
+}
+
 std::int64_t ModeloAsientos::Importe(int fila, int columna, int decimales) const {
     const Linea* l = linea(fila);
     if (l == nullptr || (columna != Columnas::Debe && columna != Columnas::Haber))
@@ -354,6 +371,8 @@ QVariant ModeloAsientos::data(const QModelIndex& index, int role) const {
     case Qt::ForegroundRole:
         if (EsCabecera(fila) && (col == 1 || col == 2))
             return QBrush(Qt::white);
+        if (CambiadoEnPantalla(fila, col))
+            return QBrush(Colores::AQColor(Colores::NaranjaOscuro));
         return {};
     case Qt::FontRole:
         if (EsCabecera(fila) && (col == 1 || col == 2)) {
@@ -361,6 +380,15 @@ QVariant ModeloAsientos::data(const QModelIndex& index, int role) const {
             f.setBold(true);
             return f;
         }
+        if (CambiadoEnPantalla(fila, col)) {
+            QFont f;
+            f.setItalic(true);
+            return f;
+        }
+        return {};
+    case Qt::ToolTipRole:
+        if (CambiadoEnPantalla(fila, col))
+            return CambiosEnPantalla::AvisoCelda(col, textoSinCambios(fila, col));
         return {};
     case Qt::TextAlignmentRole:
         if (col == Columnas::Debe || col == Columnas::Haber || (col >= 7 && col <= 11))

@@ -18,6 +18,8 @@ constexpr std::uint32_t Gris = 0xE0E0E0;    // RGB(224, 224, 224): the editable 
 constexpr std::uint32_t Celeste = 0xFFFF00; // RGB(0, 255, 255)
 constexpr std::uint32_t Blanco = 0xFFFFFF;
 constexpr std::uint32_t Rojo = 0x0000FF; // RGB(255, 0, 0)
+// RGB(160, 64, 0): text changed on screen; 4.9:1 on the editable grey.
+constexpr std::uint32_t NaranjaOscuro = 0x0040A0;
 QColor AQColor(std::uint32_t rgb);
 } // namespace Colores
 
@@ -84,6 +86,11 @@ public:
     void FijarTexto(int fila, int columna, const QString& texto);
     void QuitarCambio(int fila, int columna);
 
+    // A cell changed on screen and not written: an amount (never written) or
+    // an account not confirmed with Enter. Shown in its own style.
+    bool CambiadoEnPantalla(int fila, int columna) const;
+    // Whether some debit or credit cell holds an amount changed on screen.
+    bool HayImportesCambiados() const;
     // The amount of a debit or credit cell in units of 10^-decimales, as the
     // totals count it (see Importes::EnUnidades); 0 for any other cell.
     std::int64_t Importe(int fila, int columna, int decimales) const;

@@ -1,4 +1,5 @@
 #include "Totales.h"
+#include "CambiosEnPantalla.h"
 #include "DB_Dll.h"
 #include "Importes.h"
 #include "ModeloAsientos.h"
@@ -24,17 +25,20 @@ int decimalesEfectivos(int decimales) {
 }
 
 // Debit and credit in units of the session's decimals: exact sums.
-TotalesDH componer(std::int64_t debe, std::int64_t haber, int decimales) {
+TotalesDH componer(std::int64_t debe, std::int64_t haber, int decimales, bool incluyeCambios) {
     TotalesDH t;
     t.debe = Importes::ComoNumero(debe, decimales);
     t.haber = Importes::ComoNumero(haber, decimales);
     std::int64_t diferencia = debe;
     Importes::Sumar(diferencia, -haber);
     t.hayDiferencia = diferencia != 0;
+    t.incluyeCambios = incluyeCambios;
     t.texto = QStringLiteral("Debe : ") + Importes::Llano(debe, decimales) +
               QStringLiteral("\r\nHaber : ") + Importes::Llano(haber, decimales) +
               QStringLiteral("\r\nDif : ") +
               FmtMoneda(Importes::Llano(diferencia, decimales), -1, false, 0);
+    if (incluyeCambios)
+        t.texto += QStringLiteral("\r\n") + CambiosEnPantalla::LineaTotales();
     return t;
 }
 
@@ -98,7 +102,7 @@ TotalesDH CalculaDiferenciaDH(QString& condicion) {
         QStringLiteral("SELECT SUM(IMPORTE) AS HABER  FROM MV_ASIENTOS WHERE [DEBE-HABER]='H' ") +
             condicion,
         QStringLiteral("Haber"), n);
-    return componer(debe, haber, n);
+    return componer(debe, haber, n, false);
 }
 
 TotalesDH CalculaDiferenciaDH(const ModeloAsientos& grilla) {
@@ -109,5 +113,5 @@ TotalesDH CalculaDiferenciaDH(const ModeloAsientos& grilla) {
         Importes::Sumar(debe, grilla.Importe(fila, Columnas::Debe, n));
         Importes::Sumar(haber, grilla.Importe(fila, Columnas::Haber, n));
     }
-    return componer(debe, haber, n);
+    return componer(debe, haber, n, grilla.HayImportesCambiados());
 }

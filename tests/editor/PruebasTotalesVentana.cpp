@@ -170,9 +170,9 @@ TEST_F(TotalesChicos, ImportesEnLaNotacionRegionalEnGrillaTotalesYPlanilla) {
         const char* totales;
     } casos[] = {
         {QLocale(QLocale::Spanish, QLocale::Argentina), "121,5", "40.25", "40,25",
-         "Debe : 40,25\nHaber : 121,5\nDif : -81,25"},
+         "Debe : 40,25\nHaber : 121,5\nDif : -81,25\nCon importes no grabados"},
         {QLocale(QLocale::English, QLocale::UnitedStates), "121.5", "40,25", "40.25",
-         "Debe : 40.25\nHaber : 121.5\nDif : -81.25"},
+         "Debe : 40.25\nHaber : 121.5\nDif : -81.25\nCon importes no grabados"},
     };
     for (const auto& c : casos) {
         QLocale::setDefault(c.locale);
@@ -202,4 +202,58 @@ TEST_F(TotalesChicos, ImportesEnLaNotacionRegionalEnGrillaTotalesYPlanilla) {
         EXPECT_TRUE(html.contains(QStringLiteral("<TD>Cliente SA<TD>0<TD>") + importe +
                                   QStringLiteral("<TD>")));
     }
+}
+
+TEST_F(TotalesChicos, UnImporteCambiadoEnPantallaSeVeDistintoYLosTotalesLoDicen) {
+    escribir("TC", QStringLiteral("AS"));
+    ejecutar();
+    // Row 3: account 1.1.01, credit 50, editable.
+    ASSERT_TRUE(f->Grilla().EsEditable(3, Columnas::Haber));
+    EXPECT_FALSE(rol(3, Columnas::Haber, Qt::FontRole).value<QFont>().italic());
+    EXPECT_TRUE(rol(3, Columnas::Haber, Qt::ToolTipRole).isNull());
+    clicEnCelda(3, Columnas::Haber);
+    teclear(QStringLiteral("40"));
+    EXPECT_TRUE(rol(3, Columnas::Haber, Qt::FontRole).value<QFont>().italic());
+    EXPECT_EQ(rol(3, Columnas::Haber, Qt::ForegroundRole).value<QBrush>().color(),
+              QColor(160, 64, 0));
+    EXPECT_TRUE(f->Grilla().EsEditable(3, Columnas::Haber)); // still grey: still editable
+    const QString aviso = rol(3, Columnas::Haber, Qt::ToolTipRole).toString();
+    EXPECT_TRUE(aviso.contains(QStringLiteral("no grabado"))) << aviso.toStdString();
+    EXPECT_TRUE(aviso.endsWith(QStringLiteral("En la base de datos: 50")));
+    EXPECT_EQ(f->LblSuma->text(),
+              QStringLiteral("Debe : 50\nHaber : 40\nDif : 10.00\nCon importes no grabados"));
+    EXPECT_FALSE(f->LblSuma->toolTip().isEmpty());
+    EXPECT_EQ(base->base().valor(
+                  QStringLiteral("SELECT IMPORTE FROM MV_ASIENTOS WHERE TC='AS' AND SECUENCIA=2")),
+              QStringLiteral("50"));
+    // "Grabar" no longer lets the user believe the amount was saved.
+    clicEnBarra("GRABAR");
+    ASSERT_FALSE(guion->mensajes().isEmpty());
+    EXPECT_TRUE(guion->mensajes().last().startsWith(
+        QStringLiteral("LOS DATOS SE GRABAN AUTOMATICAMENTE CADA VEZ QUE PULSA LA TECLA ENTER")));
+    EXPECT_TRUE(guion->mensajes().last().contains(
+        QStringLiteral("Los importes cambiados en pantalla no se graban nunca")));
+    // Typed back to the stored amount, the cell and the label are as loaded.
+    clicEnCelda(3, Columnas::Haber);
+    teclear(QStringLiteral("50.00"));
+    EXPECT_FALSE(rol(3, Columnas::Haber, Qt::FontRole).value<QFont>().italic());
+    EXPECT_EQ(texto(3, Columnas::Haber), QStringLiteral("50"));
+    EXPECT_EQ(f->LblSuma->text(), QStringLiteral("Debe : 50\nHaber : 50\nDif : 0.00"));
+    EXPECT_TRUE(f->LblSuma->toolTip().isEmpty());
+    clicEnBarra("GRABAR");
+    EXPECT_EQ(guion->mensajes().last(),
+              QStringLiteral("LOS DATOS SE GRABAN AUTOMATICAMENTE CADA VEZ QUE PULSA LA TECLA "
+                             "ENTER AL MODIFICAR UN DATO"));
+    // An account typed and left with the mouse is not written either: marked too.
+    clicEnCelda(3, Columnas::Cuenta);
+    teclear(QStringLiteral("5.1.01"), false);
+    clicEnCelda(4, Columnas::Descripcion);
+    EXPECT_EQ(texto(3, Columnas::Cuenta), QStringLiteral("5.1.01"));
+    EXPECT_TRUE(rol(3, Columnas::Cuenta, Qt::FontRole).value<QFont>().italic());
+    EXPECT_TRUE(rol(3, Columnas::Cuenta, Qt::ToolTipRole)
+                    .toString()
+                    .contains(QStringLiteral("se graba al confirmarla con Enter")));
+    EXPECT_EQ(base->base().valor(
+                  QStringLiteral("SELECT CUENTA FROM MV_ASIENTOS WHERE TC='AS' AND SECUENCIA=2")),
+              QStringLiteral("1.1.01"));
 }
