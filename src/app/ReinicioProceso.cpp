@@ -1,4 +1,5 @@
 #include "ReinicioProceso.h"
+#include "ArchivosDelPrograma.h"
 #include "CargaAsientos.h"
 #include "Contadores.h"
 #include "DB_Dll.h"
@@ -23,6 +24,8 @@ void RestablecerProceso() {
     EstablecerDialogos(nullptr);
     InfoSistema::EstablecerLanzador(nullptr);
     Programa::EstablecerCarpeta(QString());
+    ArchivosDelPrograma::FijarCarpetaProgramaEscribible(std::nullopt);
+    ArchivosDelPrograma::FijarCarpetasUsuario(QString(), QString());
     Programa::EstablecerLineaComando(QString());
     Programa::TerminarLanzando(false);
     DB_Dll::esperaReconexionMs = DB_Dll::kEsperaReconexionMs;
