@@ -330,6 +330,7 @@ void FrmTarquel::CmdEjecutar_Click() {
             MostrarTotales(r.totales);
     });
     cargando_ = false;
+    activateWindow(); // the progress sign had the keyboard
     MSFlexGrid1->setFocus();
 }
 
