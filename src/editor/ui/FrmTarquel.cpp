@@ -143,6 +143,7 @@ FrmTarquel::FrmTarquel(QWidget* parent) : QDialog(parent), modelo_(new ModeloAsi
     MSFlexGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
     MSFlexGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     MSFlexGrid1->setWordWrap(false);
+    MSFlexGrid1->setTabKeyNavigation(false); // Tab leaves the grid, as it leaves any field
     LblSuma = new QLabel(QStringLiteral("Debe:"), this);
     LblSuma->setGeometry(RectTwips(9960, 1080, 2655, 615));
     LblSuma->setFont(QFont(QStringLiteral("Calibri"), 9));
@@ -221,8 +222,19 @@ void FrmTarquel::crearCampos() {
             t->setToolTip(QStringLiteral("Asientos con la cuenta"));
         campos_ << t;
     }
-    for (int i = 1; i < campos_.size(); ++i)
-        setTabOrder(campos_[i - 1], campos_[i]);
+    // Tab order: the query fields, "Ejecutar", the principal-account box, the
+    // grid, then the replacement's fields and its button.
+    QList<QWidget*> orden;
+    for (QLineEdit* t : campos_)
+        if (t->parentWidget() == Frame1)
+            orden << t;
+    orden << CmdEjecutar << ChkDatosCabecera << MSFlexGrid1;
+    for (QLineEdit* t : campos_)
+        if (t->parentWidget() == FrmReemplazo)
+            orden << t;
+    orden << CmdReemplazar;
+    for (int i = 1; i < orden.size(); ++i)
+        setTabOrder(orden[i - 1], orden[i]);
 }
 
 QLineEdit* FrmTarquel::TxtFields(const QString& campo) const {
@@ -490,6 +502,21 @@ bool FrmTarquel::eventFilter(QObject* objeto, QEvent* evento) {
                 confirmarEditor();
                 return true;
             }
+            // Esc abandons the cell only; the window's Cancel is not for it.
+            if (tecla->key() == Qt::Key_Escape) {
+                EditKeyCode(27);
+                return true;
+            }
+            // Tab leaves the cell as the mouse does (the text stays in it,
+            // unwritten) and goes on from the grid in the tab order.
+            if (tecla->key() == Qt::Key_Tab || tecla->key() == Qt::Key_Backtab) {
+                MSFlexGrid1->setFocus(Qt::TabFocusReason);
+                const bool adelante =
+                    tecla->key() == Qt::Key_Tab && !tecla->modifiers().testFlag(Qt::ShiftModifier);
+                if (QWidget* siguiente = UtilControles::SiguienteConFoco(MSFlexGrid1, adelante))
+                    siguiente->setFocus(Qt::TabFocusReason);
+                return true;
+            }
         }
         return QDialog::eventFilter(objeto, evento);
     }
@@ -518,7 +545,8 @@ bool FrmTarquel::eventFilter(QObject* objeto, QEvent* evento) {
             teclaEnCampo(campo, 13);
             return true;
         }
-        if (!tecla->text().isEmpty() && UtilControles::FiltrarTecla(tecla->text().front()).isNull())
+        if (UtilControles::EsTextoTecleado(*tecla) &&
+            UtilControles::FiltrarTecla(tecla->text().front()).isNull())
             return true;
         break;
     }
@@ -555,6 +583,15 @@ void FrmTarquel::keyPressEvent(QKeyEvent* e) {
     UtilVex1->KeyAnalisis(codigo);
     if (e->key() == Qt::Key_Escape)
         return; // Esc is the bar's Cancel, not the dialog's
+    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+        // Enter that no field took: a button is pressed, anything else moves on.
+        QWidget* foco = focusWidget();
+        if (auto* boton = qobject_cast<QPushButton*>(foco))
+            boton->click();
+        else
+            UtilControles::AvanzarFoco(foco, 13);
+        return;
+    }
     QDialog::keyPressEvent(e);
 }
 
