@@ -29,6 +29,10 @@ const QString& Motor::traducirFija(const QString& sql) {
     return it.value();
 }
 
+bool Motor::enlacePerdido(QSqlDatabase&, const QSqlError& error, const ErrorProveedor&) {
+    return error.type() == QSqlError::ConnectionError;
+}
+
 std::unique_ptr<FlujoFilas> Motor::flujo(const QSqlDatabase& db) const {
     return std::make_unique<FlujoQt>(db);
 }

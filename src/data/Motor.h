@@ -39,8 +39,13 @@ public:
     // True when the connection allows one active result at a time, so a
     // result still being read must be fetched whole before another statement.
     virtual bool unResultadoActivo() const { return false; }
-    // The provider error for a driver error.
-    virtual ErrorProveedor mapearError(const QSqlError& error) const = 0;
+    // The provider error for a driver error; sentencia is the driver's
+    // handle of the failed statement, when there is one.
+    virtual ErrorProveedor mapearError(const QSqlError& error, const QVariant& sentencia) const = 0;
+    // True when a failure on the open connection db lost the link to the
+    // server, whatever the provider error says: the connection cannot be used
+    // until it is opened again. Qt's connection-error type by default.
+    virtual bool enlacePerdido(QSqlDatabase& db, const QSqlError& error, const ErrorProveedor& e);
     // Switches the connection's default database; false when not possible.
     virtual bool cambiarBase(QSqlDatabase& db, const QString& base, QString& nombreConexion) = 0;
     // The statement that sets the isolation level to read uncommitted.

@@ -108,7 +108,7 @@ QStringList MotorSqlite::dividirLote(const QString& sql) const {
     return TraduccionSqlite::DividirLote(sql);
 }
 
-ErrorProveedor MotorSqlite::mapearError(const QSqlError& error) const {
+ErrorProveedor MotorSqlite::mapearError(const QSqlError& error, const QVariant&) const {
     QString texto = error.driverText();
     if (!error.databaseText().isEmpty())
         texto = error.databaseText();

@@ -20,7 +20,12 @@ public:
     void antesDeCerrar() override { sentencias_->Vaciar(); }
     const CacheSentenciasSqlite& sentencias() const { return *sentencias_; }
     QStringList dividirLote(const QString& sql) const override;
-    ErrorProveedor mapearError(const QSqlError& error) const override;
+    ErrorProveedor mapearError(const QSqlError& error, const QVariant& sentencia) const override;
+    // A file has no link to lose (Qt's driver marks some statement failures
+    // as connection errors).
+    bool enlacePerdido(QSqlDatabase&, const QSqlError&, const ErrorProveedor&) override {
+        return false;
+    }
     bool cambiarBase(QSqlDatabase& db, const QString& base, QString& nombreConexion) override;
 
     // True when a server name is a local folder: an absolute path.
