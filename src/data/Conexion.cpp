@@ -130,6 +130,11 @@ void Conexion::Open(const QString& cadena) {
         e.Number = CodigosError::FalloProveedor;
         fallar(e);
     }
+    if (auto e = motor_->comprobarAlAbrir(db_)) {
+        cerrarTodo();
+        e->Number = CodigosError::FalloProveedor;
+        fallar(*e);
+    }
     motor_->alAbrir(db_);
     base_ = cc.valorDe({"Database", "Initial Catalog", "Data Source"});
 }

@@ -26,4 +26,10 @@ constexpr long Truncado = 8152;     // string or binary data would be truncated
 // Writes the database refuses as such.
 constexpr long BaseSoloLectura = 3906; // the database is read-only
 constexpr long PermisoDenegado = 229;  // the login lacks the permission
+
+// Databases that cannot be used as they are. A database another program keeps
+// busy or locked past the waiting time is Bloqueo (1222) above; a lost link to
+// the server is ErrorDeRed (11), SQL state 08S01.
+constexpr long DiscoLleno = 1105;  // no room left to write: the disk is full
+constexpr long BaseDaniada = 5172; // the file is damaged or is not a database
 } // namespace CodigosNativos

@@ -23,7 +23,10 @@ public:
     // Prepares db from the connection string; an error when it cannot be used.
     virtual std::optional<ErrorProveedor> configurar(QSqlDatabase& db, const CadenaConexion& cadena,
                                                      int segundosConexion) = 0;
-    // Runs once the connection is open (session settings).
+    // Runs as soon as the connection is open: why the database cannot be
+    // used, if it cannot (the open then fails).
+    virtual std::optional<ErrorProveedor> comprobarAlAbrir(QSqlDatabase&) { return std::nullopt; }
+    // Runs once the connection is open and usable (session settings).
     virtual void alAbrir(QSqlDatabase&) {}
     // The text that reaches the driver for a statement of the program.
     virtual QString traducir(const QString& sql) const { return sql; }
@@ -63,6 +66,7 @@ private:
 };
 
 // The provider error of an error text whose engine is SQLite (directly or
-// through its ODBC driver): constraint, schema and syntax errors keep the
-// native codes of SQL Server.
+// through its ODBC driver), and of SQLite's result code: constraint, schema
+// and syntax errors keep the native codes of SQL Server; a busy, read-only,
+// full or damaged database gets the codes of CodigosNativos.
 ErrorProveedor ErrorDeTextoSqlite(const QString& texto, int codigoSqlite);

@@ -37,17 +37,10 @@ private:
     std::function<void()> accion_;
 };
 
-// The scripted side with the two actions of this test: in the reconnect
-// window, and when the statements' lost-connection warning is shown.
+// The scripted side whose reconnect window brings the server back.
 class GuionEnlace : public DialogosGuion {
 public:
     std::function<void()> enLaVentana;
-    std::function<void()> conElAviso;
-    int Mensaje(const QString& texto, int estilo, const QString& titulo) override {
-        if (titulo == QLatin1String("AVISO AL OPERADOR") && conElAviso)
-            std::exchange(conElAviso, nullptr)();
-        return DialogosGuion::Mensaje(texto, estilo, titulo);
-    }
     std::unique_ptr<VentanaReconexion> Reconexion() override {
         return std::make_unique<VentanaConAccion>(*this, 3, std::exchange(enLaVentana, nullptr));
     }
@@ -137,7 +130,11 @@ TEST_F(EnlacePostgres, ElServidorSeVaYVuelveSinReiniciarElPrograma) {
     ASSERT_TRUE(servidor->Parar(false)) << servidor->error().toStdString();
     guion->prompts.clear();
     guion->respuestas.enqueue(Respuestas::Si);
-    guion->conElAviso = [&] { ASSERT_TRUE(servidor->Arrancar()); };
+    guion->alMostrarMensaje = [&](const PromptRegistrado& p) {
+        if (p.titulo == QLatin1String("AVISO AL OPERADOR")) {
+            ASSERT_TRUE(servidor->Arrancar());
+        }
+    };
     EXPECT_EQ(ejecutar(QStringLiteral("INSERT INTO PRUEBA_ENLACE VALUES (3, 'tres')")), 1);
     ASSERT_EQ(prompts("mensaje").size(), 1) << prompts("mensaje").join(u'\n').toStdString();
     EXPECT_TRUE(prompts("mensaje")[0].startsWith(
