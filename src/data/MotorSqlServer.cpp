@@ -136,16 +136,18 @@ bool MotorSqlServer::enlacePerdido(QSqlDatabase& db, const QSqlError& error,
         return true;
     if (delServidor(e.SQLState))
         return false; // the server answered
-    // The driver cannot tell: a statement that costs nothing, on the same
-    // connection. No other result is being read at this point, so only a
-    // connection that cannot reach the server fails it without the server's
-    // own state.
+    // The driver could not tell: a statement that costs nothing, on the same
+    // connection. It fails for a lost link with a connection error, a state
+    // of class 08, a connection the driver now holds for dead, or no state
+    // at all; any other failure of it (a connection still busy with the
+    // failed statement) leaves the connection as it is.
     QSqlQuery sonda(db);
     if (sonda.exec(QStringLiteral("SELECT 1")))
         return false;
     const QStringList estados = DiagnosticoOdbc::EstadosSentencia(
         sonda.result() != nullptr ? sonda.result()->handle() : QVariant());
-    return !delServidor(estados.value(0));
+    return sonda.lastError().type() == QSqlError::ConnectionError || estados.isEmpty() ||
+           claseConexion(estados) || DiagnosticoOdbc::ConexionMuerta(db);
 }
 
 bool MotorSqlServer::cambiarBase(QSqlDatabase& db, const QString& base, QString&) {

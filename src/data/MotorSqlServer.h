@@ -17,7 +17,8 @@ public:
     // (or a driver's link-failure code) is the network failure.
     ErrorProveedor mapearError(const QSqlError& error, const QVariant& sentencia) const override;
     // Besides Qt's connection-error type: the driver holds the connection for
-    // dead, or a probe statement fails without the server's answer.
+    // dead, or, when the error carries no state of the server, a probe
+    // statement fails as a lost link does.
     bool enlacePerdido(QSqlDatabase& db, const QSqlError& error, const ErrorProveedor& e) override;
     bool cambiarBase(QSqlDatabase& db, const QString& base, QString& nombreConexion) override;
     QString leerSinConfirmar() const override {
