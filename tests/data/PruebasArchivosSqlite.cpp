@@ -6,6 +6,7 @@
 #include "DB_Dll.h"
 #include "EsquemasMinimos.h"
 #include "MotorSqlite.h"
+#include "Programa.h"
 #include <QFile>
 #include <gtest/gtest.h>
 
@@ -165,6 +166,20 @@ TEST_F(ArchivosSqlite, ArchivoCortadoOSobrescritoUnMensajeYOtraConexion) {
     ASSERT_EQ(guion->mensajes().size(), 1);
     EXPECT_TRUE(guion->mensajes()[0].contains(QStringLiteral("Detalle: file is not a database")));
     EXPECT_EQ(guion->accesosMostrados.size(), 1);
+}
+
+TEST_F(ArchivosSqlite, DaniadaEnUnaLecturaUnMensajeYTermina) {
+    abrir();
+    ASSERT_TRUE(gDB().gOpenFlag);
+    FalloInyectado daniada;
+    daniada.operacion = FalloInyectado::Operacion::Consultar;
+    daniada.numero = CodigosError::ErrorComando;
+    daniada.nativo = CodigosNativos::BaseDaniada;
+    daniada.descripcion = QStringLiteral("database disk image is malformed");
+    gDB().gCnn->InyectarFallo(daniada);
+    EXPECT_THROW(descripcion(), Programa::FinDelPrograma);
+    ASSERT_EQ(titulos(), QStringList{kDaniada});
+    EXPECT_TRUE(guion->prompts[0].texto.contains(QStringLiteral("El programa se cerrará.")));
 }
 
 TEST_F(ArchivosSqlite, UnFalloQueReconectarNoArreglaNoSeRepiteSinFin) {
