@@ -7,6 +7,7 @@
 #include "Dialogos.h"
 #include "Dll_Display.h"
 #include "InfoSistema.h"
+#include "MotorSqlite.h"
 #include "Programa.h"
 #include "Sentencias.h"
 #include "Sesion.h"
@@ -29,6 +30,7 @@ void RestablecerProceso() {
     Programa::EstablecerLineaComando(QString());
     Programa::TerminarLanzando(false);
     DB_Dll::esperaReconexionMs = DB_Dll::kEsperaReconexionMs;
+    MotorSqlite::esperaOcupadaMs = MotorSqlite::kEsperaOcupadaMs;
     CargaAsientos::intervaloMs = CargaAsientos::kIntervaloMs;
     QLocale::setDefault(QLocale::system());
     RestablecerSkinPrograma();
