@@ -6,11 +6,12 @@ namespace CambiosEnPantalla {
 QString AvisoCelda(int columna, const QString& enLaBase) {
     const QString base = QStringLiteral("\nEn la base de datos: ") +
                          (enLaBase.trimmed().isEmpty() ? QStringLiteral("(vacío)") : enLaBase);
+    // Short lines: a tooltip does not wrap.
     if (columna == Columnas::Cuenta)
-        return QStringLiteral("Cuenta cambiada en pantalla, no grabada: se graba al confirmarla "
+        return QStringLiteral("Cuenta cambiada en pantalla, no grabada:\nse graba al confirmarla "
                               "con Enter.") +
                base;
-    return QStringLiteral("Importe cambiado en pantalla, no grabado: los importes nunca se "
+    return QStringLiteral("Importe cambiado en pantalla, no grabado:\nlos importes nunca se "
                           "graban, sólo cambian los totales.") +
            base;
 }
