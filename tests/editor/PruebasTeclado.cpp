@@ -64,9 +64,11 @@ TEST_F(Teclado, TabYMayusculasTabSiguenElOrdenDeLosCampos) {
         pulsar(Qt::Key_Backtab, Qt::ShiftModifier);
         ASSERT_EQ(foco(), orden[i]) << i;
     }
-    for (QWidget* w : orden)
-        if (auto* t = qobject_cast<QLineEdit*>(w))
+    for (QWidget* w : orden) {
+        if (auto* t = qobject_cast<QLineEdit*>(w)) {
             EXPECT_EQ(t->text(), QString()) << t->objectName().toStdString(); // no tab typed
+        }
+    }
     // Ctrl shortcuts reach the field too.
     campo("TC")->setFocus();
     escribir(QStringLiteral("FC"));
