@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -21,9 +22,16 @@ public:
         return p.isValid() ? 0 : static_cast<int>(r_.columnas.size());
     }
     QVariant data(const QModelIndex& i, int rol) const override {
-        if (rol != Qt::DisplayRole || !i.isValid())
+        if (!i.isValid())
             return {};
-        return r_.filas[i.row()].value(i.column());
+        const QString texto = r_.filas[i.row()].value(i.column());
+        if (rol == Qt::DisplayRole)
+            return texto;
+        // Numbers and amounts line up on the right.
+        static const QRegularExpression numero(QStringLiteral("^-?[0-9][0-9.,]*$"));
+        if (rol == Qt::TextAlignmentRole && numero.match(texto).hasMatch())
+            return QVariant(Qt::AlignRight | Qt::AlignVCenter);
+        return {};
     }
     QVariant headerData(int seccion, Qt::Orientation o, int rol) const override {
         if (rol != Qt::DisplayRole)
