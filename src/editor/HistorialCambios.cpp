@@ -190,8 +190,13 @@ bool HistorialCambios::aplicar(const CambioCuenta& c, bool deshacer, ModeloAsien
         Transaccion t;
         for (int i = 0; i < 3; ++i) {
             const Tabla tabla = kTablas[i];
-            apartadas += t.Leer(Cambiadas(tabla, c.lote, desde, motor));
-            t.Ejecutar(Apartar(tabla, c.lote, desde, motor), false);
+            const QList<QStringList> cambiadasPorOtro =
+                t.Leer(Cambiadas(tabla, c.lote, desde, motor));
+            // A row someone changes after this read is not moved below, and
+            // the count of the audit rows then tells.
+            if (!cambiadasPorOtro.isEmpty())
+                t.Ejecutar(Apartar(tabla, c.lote, desde, motor), false);
+            apartadas += cambiadasPorOtro;
             const long auditadas = t.Ejecutar(Auditar(tabla, m, motor), false);
             cambiadas[i] = t.Ejecutar(
                 Volver(tabla, c.lote, desde, hacia, i == 0 ? tarjeta : QString(), motor), false);
