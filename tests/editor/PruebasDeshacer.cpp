@@ -127,6 +127,36 @@ TEST_F(Deshacer, UnaCorreccionSeAuditaSeDeshaceYSeRehaceConSusDatosDeTarjeta) {
     EXPECT_TRUE(guion->prompts.isEmpty());
 }
 
+TEST_F(Deshacer, UnaCorreccionQueOtroCambioDespuesQuedaComoEstaYSeNombra) {
+    cargar(*ventana, "AS");
+    corregir(*ventana, 3, "5.1.01");
+    ASSERT_EQ(cuenta("AS", "00000001", 2), QStringLiteral("5.1.01"));
+    // Another connection moves the corrected line before the undo.
+    ASSERT_TRUE(otro->ejecutar("UPDATE MV_ASIENTOS SET CUENTA = '2.1.05' WHERE TC = 'AS' AND "
+                               "SECUENCIA = 2"));
+    guion->prompts.clear();
+    guion->verListas.enqueue(true);
+    tecla(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(cuenta("AS", "00000001", 2), QStringLiteral("2.1.05"));
+    ASSERT_EQ(guion->prompts.size(), 1);
+    const QString m = guion->prompts[0].texto;
+    EXPECT_TRUE(m.startsWith(QStringLiteral("Se deshizo: corrección de 1.1.01 a 5.1.01 en AS "
+                                            "000200000001A línea 2.\r\nLíneas de asientos que "
+                                            "ahora tienen la cuenta 1.1.01: 0")))
+        << m.toStdString();
+    EXPECT_TRUE(m.contains(QStringLiteral(
+        "- Asientos AS 000200000001A, asiento 102, línea 2: ahora tiene la cuenta 2.1.05")))
+        << m.toStdString();
+    ASSERT_EQ(guion->listasVistas.size(), 1);
+    EXPECT_EQ(guion->listasVistas[0].filas,
+              (QList<QStringList>{{"Asientos", "AS 000200000001A", "102", "2", "2.1.05"}}));
+    // Nothing moved, so nothing more is audited; a redo leaves the line alone too.
+    EXPECT_EQ(valor("SELECT COUNT(*) FROM V_MV_CPTEACCIONES"), QStringLiteral("1"));
+    tecla(Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(cuenta("AS", "00000001", 2), QStringLiteral("2.1.05"));
+    EXPECT_EQ(valor("SELECT COUNT(*) FROM V_MV_CPTEACCIONES"), QStringLiteral("1"));
+}
+
 TEST_F(Deshacer, SinFilaDeAuditoriaNoHayCorreccion) {
     cargar(*ventana, "AS");
     // A line someone else changed: not written, nothing audited.
