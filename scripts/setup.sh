@@ -10,6 +10,7 @@ packages=(
   qt6-base-dev libqt6sql6-sqlite libqt6sql6-odbc
   unixodbc unixodbc-dev libsqliteodbc tdsodbc
   libsqlite3-dev sqlite3
+  postgresql odbc-postgresql
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth fonts-dejavu-core clang-format
 )

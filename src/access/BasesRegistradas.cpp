@@ -1,7 +1,7 @@
 #include "BasesRegistradas.h"
+#include "ArchivosDelPrograma.h"
 #include "CamposBases.h"
 #include "ContratoErrores.h"
-#include "Programa.h"
 #include "TratamientoErrores.h"
 #include "UtilGeneral.h"
 #include <QFile>
@@ -102,7 +102,7 @@ bool ExisteArchivo(const QString& ruta) {
 }
 
 BasesRegistradas::BasesRegistradas()
-    : BasesRegistradas(Programa::Carpeta() + QStringLiteral("BASES.TXT")) {}
+    : BasesRegistradas(ArchivosDelPrograma::ArchivoDeDatos(QStringLiteral("BASES.TXT"))) {}
 
 BasesRegistradas::BasesRegistradas(QString ruta) : ruta_(std::move(ruta)) {}
 

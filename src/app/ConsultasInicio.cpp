@@ -1,8 +1,8 @@
 #include "ConsultasInicio.h"
 #include "ArchivoConsultas.h"
+#include "ArchivosDelPrograma.h"
 #include "DB_Dll.h"
 #include "DialogoConsulta.h"
-#include "Programa.h"
 #include <QFileInfo>
 
 namespace {
@@ -62,7 +62,7 @@ void PrepararDialogoConsulta() {
     DialogoConsulta& d = gDialogoConsulta();
     d.CadenaConexion = gDB().gConnString;
     d.UsaConexion = true;
-    d.ArchivoConsultas = Programa::Carpeta() + QStringLiteral("consultas.qdx");
+    d.ArchivoConsultas = ArchivosDelPrograma::ArchivoDeLectura(QStringLiteral("consultas.qdx"));
     d.EstablecerConsultor(consultar);
     if (!QFileInfo::exists(d.ArchivoConsultas))
         CrearArchivoConsultas();

@@ -1,4 +1,5 @@
 #include "ReinicioProceso.h"
+#include "ArchivosDelPrograma.h"
 #include "CargaAsientos.h"
 #include "Contadores.h"
 #include "DB_Dll.h"
@@ -6,6 +7,7 @@
 #include "Dialogos.h"
 #include "Dll_Display.h"
 #include "InfoSistema.h"
+#include "MotorSqlite.h"
 #include "Programa.h"
 #include "Sentencias.h"
 #include "Sesion.h"
@@ -23,9 +25,12 @@ void RestablecerProceso() {
     EstablecerDialogos(nullptr);
     InfoSistema::EstablecerLanzador(nullptr);
     Programa::EstablecerCarpeta(QString());
+    ArchivosDelPrograma::FijarCarpetaProgramaEscribible(std::nullopt);
+    ArchivosDelPrograma::FijarCarpetasUsuario(QString(), QString());
     Programa::EstablecerLineaComando(QString());
     Programa::TerminarLanzando(false);
     DB_Dll::esperaReconexionMs = DB_Dll::kEsperaReconexionMs;
+    MotorSqlite::esperaOcupadaMs = MotorSqlite::kEsperaOcupadaMs;
     CargaAsientos::intervaloMs = CargaAsientos::kIntervaloMs;
     QLocale::setDefault(QLocale::system());
     RestablecerSkinPrograma();

@@ -1,10 +1,10 @@
 #include "ArchivoSkin.h"
+#include "TextoDeArchivo.h"
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QMetaEnum>
 #include <QRegularExpression>
-#include <QStringDecoder>
 
 namespace {
 
@@ -234,12 +234,7 @@ std::optional<Skin> LeerSkin(const QString& ruta, const QString& ajustes, QStrin
     const QByteArray datos = f.readAll();
     // UTF-8 as the skins are shipped; a file saved in the workstation's code
     // page reads as Latin-1.
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString texto = utf8(datos);
-    if (utf8.hasError())
-        texto = QString::fromLatin1(datos);
-    if (texto.startsWith(QChar(0xFEFF)))
-        texto.remove(0, 1);
+    const QString texto = TextoDeArchivo(datos);
     if (texto.contains(QChar(0))) {
         fallo(error, QStringLiteral("%1 no es un archivo de texto").arg(archivo));
         return std::nullopt;

@@ -23,6 +23,10 @@ QString leer(DB_Dll& db, QString sql, const QString& clave, QString& valorAux,
         [&] {
             db.AbrirRecordset(sql, rs, nullptr, Cursores::SoloAdelante, Bloqueos::SoloLectura, -1,
                               true);
+            // A set that did not open was reported by AbrirRecordset: the
+            // closed set is not reported a second time.
+            if (rs.State() == 0)
+                contrato.salir();
         },
         [&] {
             if (rs.BOF()) {

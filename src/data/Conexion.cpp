@@ -2,6 +2,7 @@
 #include "Contadores.h"
 #include "Recordset.h"
 #include <QSqlQuery>
+#include <QSqlResult>
 #include <algorithm>
 #include <atomic>
 
@@ -55,12 +56,8 @@ void Conexion::comprobarFallo(FalloInyectado::Operacion op) {
         }
         if (f.veces > 0)
             --f.veces;
-        if (f.cierraConexion && db_.isOpen()) {
-            for (Recordset* rs : std::vector<Recordset*>(abiertos_))
-                rs->Close();
-            motor_->antesDeCerrar();
-            db_.close();
-        }
+        if (f.cierraConexion && db_.isOpen())
+            cerrarTodo();
         Errors.clear();
         if (f.nativo != 0) {
             ErrorProveedor e;
@@ -79,9 +76,22 @@ void Conexion::InyectarFallo(const FalloInyectado& fallo) {
     fallos_.push_back(fallo);
 }
 
-void Conexion::fallar(const QSqlError& error) {
-    fallar(motor_ ? motor_->mapearError(error)
-                  : ErrorProveedor{CodigosError::FalloProveedor, error.text(), {}, 0});
+void Conexion::fallar(const QSqlError& error, const QVariant& sentencia) {
+    if (!motor_)
+        fallar(ErrorProveedor{CodigosError::FalloProveedor, error.text(), {}, 0});
+    ErrorProveedor e = motor_->mapearError(error, sentencia);
+    if (e.NativeError == CodigosNativos::ErrorDeRed || motor_->enlacePerdido(db_, error, e)) {
+        e.Number = CodigosError::FalloProveedor;
+        e.NativeError = CodigosNativos::ErrorDeRed;
+        if (!e.SQLState.startsWith(QStringLiteral("08")))
+            e.SQLState = QStringLiteral("08S01");
+        cerrarTodo();
+    }
+    fallar(e);
+}
+
+void Conexion::fallar(const QSqlQuery& q) {
+    fallar(q.lastError(), q.result() != nullptr ? q.result()->handle() : QVariant());
 }
 
 void Conexion::fallar(const ErrorProveedor& e) {
@@ -116,15 +126,24 @@ void Conexion::Open(const QString& cadena) {
     if (const auto e = motor_->configurar(db_, cc, ConnectionTimeout))
         fallar(*e);
     if (!db_.open()) {
-        ErrorProveedor e = motor_->mapearError(db_.lastError());
+        ErrorProveedor e = motor_->mapearError(db_.lastError(), QVariant());
         e.Number = CodigosError::FalloProveedor;
         fallar(e);
+    }
+    if (auto e = motor_->comprobarAlAbrir(db_)) {
+        cerrarTodo();
+        e->Number = CodigosError::FalloProveedor;
+        fallar(*e);
     }
     motor_->alAbrir(db_);
     base_ = cc.valorDe({"Database", "Initial Catalog", "Data Source"});
 }
 
 void Conexion::Close() {
+    cerrarTodo();
+}
+
+void Conexion::cerrarTodo() {
     for (Recordset* rs : std::vector<Recordset*>(abiertos_))
         rs->Close();
     abiertos_.clear();
@@ -195,7 +214,7 @@ std::unique_ptr<Recordset> Conexion::Execute(const QString& sql, long* afectados
         q.setForwardOnly(true);
         ++contadores().sentencias;
         if (!q.exec(texto))
-            fallar(q.lastError());
+            fallar(q);
         if (!q.isSelect() && q.numRowsAffected() > 0)
             total += q.numRowsAffected();
     }

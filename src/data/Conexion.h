@@ -8,6 +8,7 @@
 #include "Motor.h"
 #include <QList>
 #include <QSqlDatabase>
+#include <QSqlQuery>
 #include <memory>
 #include <vector>
 
@@ -71,8 +72,13 @@ public:
     void antesDeSentencia(const Recordset* excepto);
     // Counts a call and raises the injected failure that matches it.
     void comprobarFallo(FalloInyectado::Operacion op);
-    // Records the driver error in Errors and raises it.
-    [[noreturn]] void fallar(const QSqlError& error);
+    // Records the driver error in Errors and raises it; sentencia is the
+    // driver's handle of the failed statement, when there is one. A failure
+    // that lost the link to the server closes the connection (its result
+    // sets too) and is raised as the network failure, so the recovery opens
+    // it again instead of finding it still open.
+    [[noreturn]] void fallar(const QSqlError& error, const QVariant& sentencia = {});
+    [[noreturn]] void fallar(const QSqlQuery& q);
     [[noreturn]] void fallar(const ErrorProveedor& error);
     void exigirAbierta() const;
 
@@ -83,4 +89,7 @@ private:
     QString base_;
     std::vector<Recordset*> abiertos_;
     std::vector<FalloInyectado> fallos_;
+
+    // Closes the result sets and the connection.
+    void cerrarTodo();
 };

@@ -7,6 +7,7 @@
 #include "UtilGeneral.h"
 #include <QFileInfo>
 #include <cmath>
+#include <limits>
 #include <optional>
 
 namespace {
@@ -55,6 +56,13 @@ long long TopeFilasConsulta(const QString& valor) {
     const double n = NumeroInicial(valor);
     if (n == 0.0)
         return 1000;
+    // A count beyond what a whole number holds (a typing slip in the settings)
+    // is taken as the largest one instead of an undefined conversion.
+    constexpr double tope = 9.2e18;
+    if (n >= tope)
+        return std::numeric_limits<long long>::max();
+    if (n <= -tope)
+        return std::numeric_limits<long long>::min();
     return static_cast<long long>(std::nearbyint(n)); // halves go to the even neighbour
 }
 

@@ -143,9 +143,20 @@ private:
     bool IntentarReconexion(std::int16_t intentos, const QString& rutina);
     // The recovery of AbrirRecordset and AsegurarConexion: a lost connection
     // reopened repeats the failed step, one the operator gives up ends the
-    // program; any other error goes to the routine's treatment.
+    // program; any other error goes to the routine's treatment. recuperadas
+    // counts the reopenings of one call: a failure that a reopening does not
+    // mend goes to the treatment after the third instead of looping.
     ContratoErrores::Decision RecuperarConexion(const ErrorVB& error, std::int16_t& contador,
-                                                const QString& rutina);
+                                                const QString& rutina, int& recuperadas);
+    // A database another program keeps busy past the waiting time, or a file
+    // that is no usable database, met by a read: the operator is told once.
+    // Retry repeats the failed step and Cancel leaves the routine; a damaged
+    // database ends the program. Tratar for any other error.
+    ContratoErrores::Decision RecuperarBaseInutil(const ErrorVB& error);
+    // The question about a busy database; true when the operator retries.
+    bool PreguntarOcupada(const ErrorProveedor& error);
+    // The provider error behind error, when error was raised from one.
+    const ErrorProveedor* errorProveedor(const ErrorVB& error) const;
     // The query recovery rule of the row tests, single values and statements:
     // a statement that failed because the network dropped is repeated once
     // the connection is back, at most twice per call (contador counts);

@@ -138,6 +138,32 @@ void DB_Dll::OpenServerADODB(bool PideParametrosSQL, int lCursor, const QString&
                 gOpenFlag = false;
                 return Decision::Salir;
             }
+            if (const ErrorProveedor* pe = errorProveedor(e);
+                pe != nullptr && pe->NativeError == CodigosNativos::Bloqueo) {
+                // Another program keeps the database: wait for it or give up.
+                if (PreguntarOcupada(*pe))
+                    return Decision::Repetir;
+                gOpenFlag = false;
+                return Decision::Salir;
+            } else if (pe != nullptr && pe->NativeError == CodigosNativos::BaseDaniada) {
+                const int r = dialogos().Mensaje(
+                    QStringLiteral("La base de datos ") + gDBName +
+                        QStringLiteral(" no se puede usar: el archivo está dañado o no es una "
+                                       "base de datos.") +
+                        CRLF + CRLF + QStringLiteral("Detalle: ") + pe->Description + CRLF + CRLF +
+                        QStringLiteral("¿Desea conectarse a otra base de datos?"),
+                    EstilosMensaje::SiNo | EstilosMensaje::Critico,
+                    QStringLiteral("Base de datos dañada"));
+                gCnn->Errors.clear();
+                if (r == Respuestas::Si)
+                    PedirParametrosConexion();
+                else
+                    gOpenFlag = false;
+                if (!gOpenFlag)
+                    return Decision::Salir;
+                ArmarCadenaConexion();
+                return Decision::Repetir;
+            }
             if (gCnn && !gCnn->Errors.isEmpty()) {
                 // The provider refused: the operator may correct the access data.
                 const int r =
@@ -286,9 +312,11 @@ void DB_Dll::OpenLocalADODB(const QString& ConnString, const QString& CadenaID,
 }
 
 bool DB_Dll::AsegurarConexion() {
+    int recuperadas = 0;
     ContratoErrores contrato(
-        [this](const ErrorVB& e) {
-            return RecuperarConexion(e, contadorAsegurar_, QStringLiteral("AsegurarConexion"));
+        [this, &recuperadas](const ErrorVB& e) {
+            return RecuperarConexion(e, contadorAsegurar_, QStringLiteral("AsegurarConexion"),
+                                     recuperadas);
         },
         [](const ErrorVB& e) {
             return UtilGeneral::DialogoError(e, 18, QStringLiteral("AsegurarConexion"));
@@ -402,15 +430,60 @@ bool DB_Dll::IntentarReconexion(std::int16_t intentos, const QString& rutina) {
 }
 
 ContratoErrores::Decision DB_Dll::RecuperarConexion(const ErrorVB& error, std::int16_t& contador,
-                                                    const QString& rutina) {
+                                                    const QString& rutina, int& recuperadas) {
+    using Decision = ContratoErrores::Decision;
+    if (const Decision d = RecuperarBaseInutil(error); d != Decision::Tratar)
+        return d;
+    if (recuperadas >= 3)
+        return Decision::Tratar; // reopening does not mend this failure
     switch (EvaluarPerdidaConexion(error.numero, contador, rutina)) {
     case 1:
-        return ContratoErrores::Decision::Repetir;
+        ++recuperadas;
+        return Decision::Repetir;
     case 2:
         Programa::Terminar();
     default:
-        return ContratoErrores::Decision::Tratar;
+        return Decision::Tratar;
     }
+}
+
+const ErrorProveedor* DB_Dll::errorProveedor(const ErrorVB& error) const {
+    // A failure raised without a provider error (a closed object) leaves the
+    // collection of an earlier one: only a matching number tells.
+    if (!gCnn || gCnn->Errors.isEmpty() || gCnn->Errors.first().Number != error.numero)
+        return nullptr;
+    return &gCnn->Errors.first();
+}
+
+bool DB_Dll::PreguntarOcupada(const ErrorProveedor& pe) {
+    const int r = dialogos().Mensaje(
+        QStringLiteral("La base de datos ") + gDBName +
+            QStringLiteral(" está ocupada: otro programa la tiene bloqueada y no la liberó a "
+                           "tiempo.") +
+            CRLF + CRLF + QStringLiteral("Reintentar la vuelve a probar; Cancelar desiste.") +
+            CRLF + CRLF + QStringLiteral("Detalle: ") + pe.Description,
+        EstilosMensaje::ReintentarCancelar | EstilosMensaje::Exclamacion,
+        QStringLiteral("Base de datos ocupada"));
+    return r == Respuestas::Reintentar;
+}
+
+ContratoErrores::Decision DB_Dll::RecuperarBaseInutil(const ErrorVB& error) {
+    const ErrorProveedor* pe = errorProveedor(error);
+    if (pe == nullptr)
+        return ContratoErrores::Decision::Tratar;
+    if (pe->NativeError == CodigosNativos::Bloqueo)
+        return PreguntarOcupada(*pe) ? ContratoErrores::Decision::Repetir
+                                     : ContratoErrores::Decision::Salir;
+    if (pe->NativeError == CodigosNativos::BaseDaniada) {
+        dialogos().Mensaje(QStringLiteral("La base de datos ") + gDBName +
+                               QStringLiteral(" no se puede usar: el archivo está dañado o no es "
+                                              "una base de datos. El programa se cerrará.") +
+                               CRLF + CRLF + QStringLiteral("Detalle: ") + pe->Description,
+                           EstilosMensaje::SoloAceptar | EstilosMensaje::Critico,
+                           QStringLiteral("Base de datos dañada"));
+        Programa::Terminar();
+    }
+    return ContratoErrores::Decision::Tratar;
 }
 
 ContratoErrores::Decision DB_Dll::RecuperarConsulta(int& contador) {
@@ -436,7 +509,10 @@ ContratoErrores::Decision DB_Dll::RecuperarConsulta(int& contador) {
 
 ContratoErrores DB_Dll::contratoConsulta(int& contador) {
     return ContratoErrores(
-        [this, &contador](const ErrorVB&) { return RecuperarConsulta(contador); },
+        [this, &contador](const ErrorVB& e) {
+            const ContratoErrores::Decision d = RecuperarBaseInutil(e);
+            return d != ContratoErrores::Decision::Tratar ? d : RecuperarConsulta(contador);
+        },
         [](const ErrorVB& e) {
             return dialogos().Mensaje(
                 e.descripcion, EstilosMensaje::AbortarReintentarIgnorar | EstilosMensaje::Critico,

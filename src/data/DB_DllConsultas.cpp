@@ -43,12 +43,18 @@ bool DB_Dll::cadenaOracle() {
 void DB_Dll::abrirRecordset(QString& SentenciaSQL, const QList<QVariant>* valores, Recordset& LRCS,
                             Conexion* Conexionactiva, int CursorType, int LockType, int Options,
                             bool ConvOracle) {
-    // A load opens a result set per voucher: the contract holds this object
-    // and a plain function, and the steps are run where they stand, so a
-    // call allocates nothing for them.
+    // A load opens a result set per voucher: the contract holds this object,
+    // a counter and a plain function, and the steps are run where they
+    // stand, so a call allocates nothing for them.
+    int recuperadas = 0;
     ContratoErrores contrato(
-        [this](const ErrorVB& e) {
-            return RecuperarConexion(e, contadorAbrir_, QStringLiteral("AbrirRecordset"));
+        [this, &recuperadas](const ErrorVB& e) {
+            // Without a connection AsegurarConexion has told the operator
+            // already.
+            if (e.numero == CodigosError::SinConexion)
+                return ContratoErrores::Decision::Salir;
+            return RecuperarConexion(e, contadorAbrir_, QStringLiteral("AbrirRecordset"),
+                                     recuperadas);
         },
         [](const ErrorVB& e) {
             return UtilGeneral::DialogoError(e, 18, QStringLiteral("AbrirRecordset"));
@@ -310,7 +316,8 @@ QString DB_Dll::DatosTabla(const QString& Tabla, const QString& ValorBuscado,
         Recordset rs;
         AbrirRecordset(sql, rs, gCnn.get(), Cursores::SoloAdelante, Bloqueos::SoloLectura, -1,
                        true);
-        if (!gOpenFlag)
+        // A set that did not open was reported by AbrirRecordset already.
+        if (!gOpenFlag || rs.State() == 0)
             return;
         QString leido;
         if (!rs.BOF())

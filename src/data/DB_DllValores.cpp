@@ -1,6 +1,7 @@
 // Value formatting and name helpers of the data-access class: pure text
 // functions, none of them touches the database.
 #include "DB_Dll.h"
+#include "TextoSql.h"
 #include "UtilGeneral.h"
 #include <algorithm>
 #include <initializer_list>
@@ -48,8 +49,10 @@ QString DB_Dll::SQLValue(const QVariant& Valor, const QString& Tipo) {
             t = QStringLiteral("0");
         return UtilGeneral::Reemplazar(t, QStringLiteral(","), QStringLiteral("."));
     }
+    // The quoted form doubles the value's own apostrophes: nothing in it can
+    // end the literal.
     if (Tipo == QLatin1String("'"))
-        return nulo ? QStringLiteral("NULL") : u'\'' + Valor.toString() + u'\'';
+        return nulo ? QStringLiteral("NULL") : u'\'' + TextoSql::Comillas(Valor.toString()) + u'\'';
     return nulo ? QStringLiteral("NULL") : Valor.toString();
 }
 

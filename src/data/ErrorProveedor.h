@@ -27,8 +27,13 @@ constexpr long Truncado = 8152;     // string or binary data would be truncated
 constexpr long BaseSoloLectura = 3906; // the database is read-only
 constexpr long PermisoDenegado = 229;  // the login lacks the permission
 
-// Writes that could not be done at that moment.
+// Writes that could not be done at that moment. A database another program
+// keeps busy or locked past the waiting time is Bloqueo (1222) above; a lost
+// link to the server is ErrorDeRed (11), SQL state 08S01.
 constexpr long VictimaBloqueo = 1205; // chosen as the victim of a deadlock
 constexpr long DiscoLleno = 1105;     // no space left for the database's data
 constexpr long RegistroLleno = 9002;  // no space left for the transaction log
+
+// A database that cannot be used as it is.
+constexpr long BaseDaniada = 5172; // the file is damaged or is not a database
 } // namespace CodigosNativos

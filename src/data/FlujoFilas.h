@@ -23,6 +23,9 @@ public:
     // then describes.
     virtual bool siguiente() = 0;
     virtual QSqlError error() const = 0;
+    // The driver's handle of the statement, for asking the driver about a
+    // failure; empty when the driver has none to give.
+    virtual QVariant manejador() const { return {}; }
     // A value of the current row.
     virtual QVariant valor(int i) const = 0;
     // The value as text (see UtilGeneral::ValorTexto), without going through

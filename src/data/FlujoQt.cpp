@@ -1,5 +1,6 @@
 #include "FlujoQt.h"
 #include <QSqlRecord>
+#include <QSqlResult>
 
 FlujoQt::FlujoQt(const QSqlDatabase& db) : q_(db) {
     q_.setForwardOnly(true);
@@ -54,4 +55,8 @@ bool FlujoQt::siguiente() {
     if (q_.isActive() && q_.isSelect() && q_.lastError().isValid())
         error_ = q_.lastError();
     return false;
+}
+
+QVariant FlujoQt::manejador() const {
+    return q_.result() != nullptr ? q_.result()->handle() : QVariant();
 }

@@ -12,6 +12,7 @@ public:
     QStringList campos() const override;
     bool siguiente() override;
     QSqlError error() const override { return error_; }
+    QVariant manejador() const override;
     QVariant valor(int i) const override { return q_.value(i); }
 
 private:

@@ -29,6 +29,10 @@ const QString& Motor::traducirFija(const QString& sql) {
     return it.value();
 }
 
+bool Motor::enlacePerdido(QSqlDatabase&, const QSqlError& error, const ErrorProveedor&) {
+    return error.type() == QSqlError::ConnectionError;
+}
+
 std::unique_ptr<FlujoFilas> Motor::flujo(const QSqlDatabase& db) const {
     return std::make_unique<FlujoQt>(db);
 }
@@ -51,6 +55,31 @@ ErrorProveedor ErrorDeTextoSqlite(const QString& texto, int codigoSqlite) {
     auto contiene = [&](const char* t) {
         return texto.contains(QLatin1String(t), Qt::CaseInsensitive);
     };
+    // SQLite's primary result codes first: SQLITE_CORRUPT is 11, the number
+    // the routines take for a network failure, so no code is kept as it is
+    // where it means something else here.
+    switch (codigoSqlite & 0xFF) {
+    case 5: // SQLITE_BUSY
+    case 6: // SQLITE_LOCKED
+        e.NativeError = Bloqueo;
+        e.SQLState = QStringLiteral("HYT00");
+        return e;
+    case 8: // SQLITE_READONLY
+        e.NativeError = BaseSoloLectura;
+        e.SQLState = QStringLiteral("25006");
+        return e;
+    case 13: // SQLITE_FULL
+        e.NativeError = DiscoLleno;
+        e.SQLState = QStringLiteral("HY000");
+        return e;
+    case 11: // SQLITE_CORRUPT
+    case 26: // SQLITE_NOTADB
+        e.NativeError = BaseDaniada;
+        e.SQLState = QStringLiteral("HY000");
+        return e;
+    default:
+        break;
+    }
     if (contiene("CHECK constraint failed: LONGITUD_")) {
         e.NativeError = Truncado;
         e.SQLState = QStringLiteral("22001");
@@ -85,8 +114,14 @@ ErrorProveedor ErrorDeTextoSqlite(const QString& texto, int codigoSqlite) {
     } else if (contiene("database is locked") || contiene("database table is locked")) {
         e.NativeError = Bloqueo;
         e.SQLState = QStringLiteral("HYT00");
+    } else if (contiene("database disk image is malformed") || contiene("not a database")) {
+        e.NativeError = BaseDaniada;
+        e.SQLState = QStringLiteral("HY000");
+    } else if (contiene("database or disk is full")) {
+        e.NativeError = DiscoLleno;
+        e.SQLState = QStringLiteral("HY000");
     } else if (contiene("unable to open") || contiene("Error opening database") ||
-               codigoSqlite == 14) {
+               (codigoSqlite & 0xFF) == 14) {
         e.NativeError = NoSeAbreBase;
         e.SQLState = QStringLiteral("08001");
         e.Number = CodigosError::FalloProveedor;

@@ -23,7 +23,10 @@ public:
     // Prepares db from the connection string; an error when it cannot be used.
     virtual std::optional<ErrorProveedor> configurar(QSqlDatabase& db, const CadenaConexion& cadena,
                                                      int segundosConexion) = 0;
-    // Runs once the connection is open (session settings).
+    // Runs as soon as the connection is open: why the database cannot be
+    // used, if it cannot (the open then fails).
+    virtual std::optional<ErrorProveedor> comprobarAlAbrir(QSqlDatabase&) { return std::nullopt; }
+    // Runs once the connection is open and usable (session settings).
     virtual void alAbrir(QSqlDatabase&) {}
     // The text that reaches the driver for a statement of the program.
     virtual QString traducir(const QString& sql) const { return sql; }
@@ -39,8 +42,13 @@ public:
     // True when the connection allows one active result at a time, so a
     // result still being read must be fetched whole before another statement.
     virtual bool unResultadoActivo() const { return false; }
-    // The provider error for a driver error.
-    virtual ErrorProveedor mapearError(const QSqlError& error) const = 0;
+    // The provider error for a driver error; sentencia is the driver's
+    // handle of the failed statement, when there is one.
+    virtual ErrorProveedor mapearError(const QSqlError& error, const QVariant& sentencia) const = 0;
+    // True when a failure on the open connection db lost the link to the
+    // server, whatever the provider error says: the connection cannot be used
+    // until it is opened again. Qt's connection-error type by default.
+    virtual bool enlacePerdido(QSqlDatabase& db, const QSqlError& error, const ErrorProveedor& e);
     // Switches the connection's default database; false when not possible.
     virtual bool cambiarBase(QSqlDatabase& db, const QString& base, QString& nombreConexion) = 0;
     // The statement that sets the isolation level to read uncommitted.
@@ -58,6 +66,7 @@ private:
 };
 
 // The provider error of an error text whose engine is SQLite (directly or
-// through its ODBC driver): constraint, schema and syntax errors keep the
-// native codes of SQL Server.
+// through its ODBC driver), and of SQLite's result code: constraint, schema
+// and syntax errors keep the native codes of SQL Server; a busy, read-only,
+// full or damaged database gets the codes of CodigosNativos.
 ErrorProveedor ErrorDeTextoSqlite(const QString& texto, int codigoSqlite);

@@ -17,7 +17,7 @@ std::optional<ErrorProveedor> MotorOracle::configurar(QSqlDatabase& db,
     return std::nullopt;
 }
 
-ErrorProveedor MotorOracle::mapearError(const QSqlError& error) const {
+ErrorProveedor MotorOracle::mapearError(const QSqlError& error, const QVariant&) const {
     ErrorProveedor e;
     e.Description = error.databaseText().isEmpty() ? error.driverText() : error.databaseText();
     e.Number = error.type() == QSqlError::ConnectionError ? CodigosError::FalloProveedor

@@ -9,7 +9,7 @@ public:
     QString driver() const override { return QStringLiteral("QOCI"); }
     std::optional<ErrorProveedor> configurar(QSqlDatabase& db, const CadenaConexion& cadena,
                                              int segundosConexion) override;
-    ErrorProveedor mapearError(const QSqlError& error) const override;
+    ErrorProveedor mapearError(const QSqlError& error, const QVariant& sentencia) const override;
     bool cambiarBase(QSqlDatabase&, const QString&, QString&) override { return true; }
 
     // True when a connection string or a provider name names Oracle: "ORACLE"

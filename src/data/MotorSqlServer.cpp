@@ -1,7 +1,9 @@
 #include "MotorSqlServer.h"
+#include "DiagnosticoOdbc.h"
 #include "ErrorVB.h"
-#include <QRegularExpression>
 #include <QSqlQuery>
+#include <QSqlResult>
+#include <algorithm>
 
 QString MotorSqlServer::DriverOdbc() {
     const QString d = qEnvironmentVariable("TARQUEL_ODBC_DRIVER").trimmed();
@@ -41,13 +43,59 @@ MotorSqlServer::configurar(QSqlDatabase& db, const CadenaConexion& cadena, int s
     return std::nullopt;
 }
 
-ErrorProveedor MotorSqlServer::mapearError(const QSqlError& error) const {
+namespace {
+bool esEstado(const QString& t) {
+    if (t.size() != 5)
+        return false;
+    for (const QChar c : t)
+        if (!((c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'Z')))
+            return false;
+    return true;
+}
+
+// The SQL states Qt (from 6.5 on) writes after the last ", " of the driver's
+// text, one per diagnostic record joined by ";"; empty when the text has no
+// such ending.
+QStringList estadosAlFinal(const QString& texto) {
+    const qsizetype coma = texto.lastIndexOf(QStringLiteral(", "));
+    if (coma < 0)
+        return {};
+    const QStringList partes = texto.mid(coma + 2).trimmed().split(u';');
+    for (const QString& p : partes)
+        if (!esEstado(p))
+            return {};
+    return partes;
+}
+
+// True for a SQL state the server itself gave: the statement reached it.
+// The driver's own classes (HY, S1, IM), the connection's (08) and an empty
+// state say nothing of the kind.
+bool delServidor(const QString& estado) {
+    if (!esEstado(estado))
+        return false;
+    for (const char* clase : {"HY", "S1", "IM", "08"})
+        if (estado.startsWith(QLatin1String(clase)))
+            return false;
+    return true;
+}
+
+bool claseConexion(const QStringList& estados) {
+    return std::any_of(estados.begin(), estados.end(),
+                       [](const QString& s) { return s.startsWith(QStringLiteral("08")); });
+}
+} // namespace
+
+ErrorProveedor MotorSqlServer::mapearError(const QSqlError& error,
+                                           const QVariant& sentencia) const {
     const QString texto =
         error.databaseText().isEmpty() ? error.driverText() : error.databaseText();
-    // The ODBC driver reports the SQL state and the native code of the first
-    // diagnostic record; Qt joins the native codes with ";".
+    // The SQL states come from the driver's diagnostic records; the text is
+    // only read where Qt writes them at its end.
+    QStringList estados = DiagnosticoOdbc::EstadosSentencia(sentencia);
+    if (estados.isEmpty())
+        estados = estadosAlFinal(error.databaseText());
+    // Qt joins the native codes of the records with ";".
     const QString nativo = error.nativeErrorCode().section(u';', 0, 0).trimmed();
-    static const QRegularExpression estado(QStringLiteral("\\b([0-9A-Z]{5})\\b"));
     ErrorProveedor e;
     e.Description = texto;
     e.Number = CodigosError::ErrorComando;
@@ -55,22 +103,19 @@ ErrorProveedor MotorSqlServer::mapearError(const QSqlError& error) const {
     e.NativeError = nativo.toLong(&esNumero);
     if (!esNumero) {
         // Some drivers give the SQL state as the code.
-        e.SQLState = nativo;
         e.NativeError = 0;
+        if (estados.isEmpty() && esEstado(nativo))
+            estados << nativo;
     }
-    if (e.SQLState.isEmpty()) {
-        const auto m = estado.match(texto);
-        if (m.hasMatch())
-            e.SQLState = m.captured(1);
-    }
+    e.SQLState = estados.value(0);
     // SQLite's own ODBC driver: its messages name the constraint, not a code.
     if (texto.contains(QStringLiteral("constraint failed"), Qt::CaseInsensitive) ||
         texto.contains(QStringLiteral("no such table"), Qt::CaseInsensitive)) {
         ErrorProveedor s = ErrorDeTextoSqlite(texto, static_cast<int>(e.NativeError));
         return s;
     }
-    if (e.SQLState.startsWith(QStringLiteral("08")) || e.NativeError == 10054 ||
-        e.NativeError == 20004 || e.NativeError == 20006) {
+    if (claseConexion(estados) || e.NativeError == 10054 || e.NativeError == 20004 ||
+        e.NativeError == 20006) {
         // Communication link failures mean the network dropped.
         e.NativeError = CodigosNativos::ErrorDeRed;
         e.Number = CodigosError::FalloProveedor;
@@ -83,6 +128,26 @@ ErrorProveedor MotorSqlServer::mapearError(const QSqlError& error) const {
     if (error.type() == QSqlError::ConnectionError)
         e.Number = CodigosError::FalloProveedor;
     return e;
+}
+
+bool MotorSqlServer::enlacePerdido(QSqlDatabase& db, const QSqlError& error,
+                                   const ErrorProveedor& e) {
+    if (Motor::enlacePerdido(db, error, e) || DiagnosticoOdbc::ConexionMuerta(db))
+        return true;
+    if (delServidor(e.SQLState))
+        return false; // the server answered
+    // The driver could not tell: a statement that costs nothing, on the same
+    // connection. It fails for a lost link with a connection error, a state
+    // of class 08, a connection the driver now holds for dead, or no state
+    // at all; any other failure of it (a connection still busy with the
+    // failed statement) leaves the connection as it is.
+    QSqlQuery sonda(db);
+    if (sonda.exec(QStringLiteral("SELECT 1")))
+        return false;
+    const QStringList estados = DiagnosticoOdbc::EstadosSentencia(
+        sonda.result() != nullptr ? sonda.result()->handle() : QVariant());
+    return sonda.lastError().type() == QSqlError::ConnectionError || estados.isEmpty() ||
+           claseConexion(estados) || DiagnosticoOdbc::ConexionMuerta(db);
 }
 
 bool MotorSqlServer::cambiarBase(QSqlDatabase& db, const QString& base, QString&) {

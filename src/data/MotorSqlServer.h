@@ -13,7 +13,13 @@ public:
     std::optional<ErrorProveedor> configurar(QSqlDatabase& db, const CadenaConexion& cadena,
                                              int segundosConexion) override;
     bool unResultadoActivo() const override { return true; }
-    ErrorProveedor mapearError(const QSqlError& error) const override;
+    // The SQL states of the driver's diagnostic records: a state of class 08
+    // (or a driver's link-failure code) is the network failure.
+    ErrorProveedor mapearError(const QSqlError& error, const QVariant& sentencia) const override;
+    // Besides Qt's connection-error type: the driver holds the connection for
+    // dead, or, when the error carries no state of the server, a probe
+    // statement fails as a lost link does.
+    bool enlacePerdido(QSqlDatabase& db, const QSqlError& error, const ErrorProveedor& e) override;
     bool cambiarBase(QSqlDatabase& db, const QString& base, QString& nombreConexion) override;
     QString leerSinConfirmar() const override {
         return QStringLiteral("SET TRANSACTION ISOLATION LEVEL READ UNCOMMITTED");

@@ -1,4 +1,5 @@
 #include "MotorSqlite.h"
+#include "CabeceraSqlite.h"
 #include "ErrorVB.h"
 #include "FlujoQt.h"
 #include "FlujoSqlite.h"
@@ -6,7 +7,10 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSqlQuery>
+#include <QUrl>
 #include <sqlite3.h>
+
+int MotorSqlite::esperaOcupadaMs = MotorSqlite::kEsperaOcupadaMs;
 
 namespace {
 // The last connection the SQLite library linked into the program opened.
@@ -76,14 +80,41 @@ std::optional<ErrorProveedor> MotorSqlite::configurar(QSqlDatabase& db,
         return e;
     }
     vigilarAperturas();
-    db.setDatabaseName(archivo);
-    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=10000"));
+    pideSoloLectura_ =
+        cadena.valor(QStringLiteral("Mode")).compare(QStringLiteral("Read"), Qt::CaseInsensitive) ==
+        0;
+    prepararArchivo(db, archivo);
     return std::nullopt;
+}
+
+void MotorSqlite::prepararArchivo(QSqlDatabase& db, const QString& archivo) {
+    archivo_ = archivo;
+    const QFileInfo info(archivo);
+    soloLectura_ = pideSoloLectura_ || !info.isWritable();
+    QString opciones = QStringLiteral("QSQLITE_BUSY_TIMEOUT=") + QString::number(esperaOcupadaMs);
+    QString nombre = archivo;
+    if (soloLectura_) {
+        opciones += QStringLiteral(";QSQLITE_OPEN_READONLY");
+        // A file in WAL mode needs its shared-memory index beside it; in a
+        // folder nobody can write, with no index and no log there, the file
+        // is read as it stands.
+        const auto cabecera = CabeceraSqlite::Leer(archivo);
+        if (cabecera && cabecera->wal && !QFileInfo(info.absolutePath()).isWritable() &&
+            !QFileInfo::exists(archivo + QStringLiteral("-shm")) &&
+            !QFileInfo::exists(archivo + QStringLiteral("-wal"))) {
+            opciones += QStringLiteral(";QSQLITE_OPEN_URI");
+            nombre = QUrl::fromLocalFile(info.absoluteFilePath()).toString(QUrl::FullyEncoded) +
+                     QStringLiteral("?immutable=1");
+        }
+    }
+    db.setDatabaseName(nombre);
+    db.setConnectOptions(opciones);
 }
 
 void MotorSqlite::alAbrir(QSqlDatabase& db) {
     QSqlQuery q(db);
-    q.exec(QStringLiteral("PRAGMA journal_mode=WAL"));
+    if (!soloLectura_)
+        q.exec(QStringLiteral("PRAGMA journal_mode=WAL"));
     q.exec(QStringLiteral("PRAGMA foreign_keys=ON"));
     // LIKE compares without regard to letter case, as SQL Server's collation does.
     q.exec(QStringLiteral("PRAGMA case_sensitive_like=OFF"));
@@ -91,6 +122,29 @@ void MotorSqlite::alAbrir(QSqlDatabase& db) {
     // when this program's library opened it.
     sqlite3* h = FlujoSqlite::Handle(db);
     directo_ = h != nullptr && h == gUltimaAbierta;
+}
+
+std::optional<ErrorProveedor> MotorSqlite::comprobarAlAbrir(QSqlDatabase& db) {
+    // Reading the schema waits for a file another program keeps locked, and
+    // fails on one that is not a database.
+    QSqlQuery q(db);
+    if (!q.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")) || !q.next())
+        return mapearError(q.lastError(), QVariant());
+    const auto cabecera = CabeceraSqlite::Leer(archivo_);
+    if (cabecera && cabecera->truncado()) {
+        ErrorProveedor e;
+        e.Number = CodigosError::FalloProveedor;
+        e.NativeError = CodigosNativos::BaseDaniada;
+        e.SQLState = QStringLiteral("HY000");
+        e.Description = QStringLiteral("El archivo \"%1\" está incompleto: tiene %2 bytes y su "
+                                       "cabecera cuenta %3 páginas de %4 bytes.")
+                            .arg(archivo_)
+                            .arg(cabecera->tamanoArchivo)
+                            .arg(cabecera->paginas)
+                            .arg(cabecera->tamanoPagina);
+        return e;
+    }
+    return std::nullopt;
 }
 
 std::unique_ptr<FlujoFilas> MotorSqlite::flujo(const QSqlDatabase& db) const {
@@ -108,7 +162,7 @@ QStringList MotorSqlite::dividirLote(const QString& sql) const {
     return TraduccionSqlite::DividirLote(sql);
 }
 
-ErrorProveedor MotorSqlite::mapearError(const QSqlError& error) const {
+ErrorProveedor MotorSqlite::mapearError(const QSqlError& error, const QVariant&) const {
     QString texto = error.driverText();
     if (!error.databaseText().isEmpty())
         texto = error.databaseText();
@@ -125,7 +179,7 @@ bool MotorSqlite::cambiarBase(QSqlDatabase& db, const QString& base, QString&) {
         return false;
     sentencias_->Vaciar();
     db.close();
-    db.setDatabaseName(archivo);
+    prepararArchivo(db, archivo);
     if (!db.open())
         return false;
     alAbrir(db);

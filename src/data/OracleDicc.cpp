@@ -2,6 +2,7 @@
 #include "TextoSql.h"
 #include "UtilGeneral.h"
 #include <QDate>
+#include <QStringView>
 
 namespace OracleDicc {
 namespace {
@@ -38,30 +39,81 @@ QString reglaTop(const QString& texto) {
     return cabeza + u' ' + resto + u' ' + limite + u' ' + cola;
 }
 
-QString reglaFechas(QString t) {
-    int p = static_cast<int>(t.indexOf(u'\''));
-    while (p >= 0) {
-        const int q = static_cast<int>(t.indexOf(u'\'', p + 1));
-        if (q < 0)
+// The content of a literal as a day-month-year date written with "/" or "-"
+// (d/m/yy, d/m/yyyy, dd/mm/yyyy, the same separator twice); an invalid date
+// when it is anything else, so codes such as "1.1.01" stay texts.
+QDate fechaDiaMesAnio(QStringView t) {
+    int i = 0;
+    auto numero = [&](int minimo, int maximo, int& valor) {
+        const int desde = i;
+        valor = 0;
+        while (i < t.size() && i - desde < maximo && t[i] >= u'0' && t[i] <= u'9')
+            valor = valor * 10 + (t[i++].unicode() - u'0');
+        return i - desde >= minimo;
+    };
+    int dia = 0;
+    int mes = 0;
+    int anio = 0;
+    if (!numero(1, 2, dia) || i >= t.size() || (t[i] != u'/' && t[i] != u'-'))
+        return {};
+    const QChar separador = t[i++];
+    if (!numero(1, 2, mes) || i >= t.size() || t[i] != separador)
+        return {};
+    ++i;
+    const int inicioAnio = i;
+    if (!numero(2, 4, anio) || i != t.size() || i - inicioAnio == 3)
+        return {};
+    if (i - inicioAnio == 2)
+        anio += anio < 50 ? 2000 : 1900; // two-digit years: 00-49 this century
+    return QDate(anio, mes, dia);
+}
+
+// True when the text written so far ends in "TO_DATE(" (blanks after the
+// parenthesis allowed): the literal that follows is wrapped already.
+bool trasToDate(const QString& r) {
+    qsizetype j = r.size();
+    while (j > 0 && r[j - 1] == u' ')
+        --j;
+    static const QString kToDate = QStringLiteral("TO_DATE(");
+    return j >= kToDate.size() && QStringView(r)
+                                          .mid(j - kToDate.size(), kToDate.size())
+                                          .compare(kToDate, Qt::CaseInsensitive) == 0;
+}
+
+// One pass from left to right over the quoted literals (an apostrophe doubled
+// inside one is part of it); a date literal becomes TO_DATE of the date
+// written DD/MM/YYYY, or only that date when it is wrapped already. An
+// apostrophe never closed leaves the rest of the text as it is.
+QString reglaFechas(const QString& t) {
+    QString r;
+    r.reserve(t.size() + t.size() / 2);
+    qsizetype i = 0;
+    while (i < t.size()) {
+        const qsizetype abre = t.indexOf(u'\'', i);
+        if (abre < 0) {
+            r += QStringView(t).mid(i);
             break;
-        const QString contenido = t.mid(p + 1, q - p - 1);
-        const QDate d = UtilGeneral::LeerFecha(contenido);
-        int siguiente = q + 1;
-        if (d.isValid()) {
-            const QString nuevo = QStringLiteral("TO_DATE('") +
-                                  d.toString(QStringLiteral("dd/MM/yyyy")) +
-                                  QStringLiteral("','DD/MM/YYYY')");
-            t.replace(u'\'' + contenido + u'\'', nuevo);
-            siguiente = p + static_cast<int>(nuevo.size());
         }
-        p = static_cast<int>(t.indexOf(u'\'', siguiente));
+        r += QStringView(t).mid(i, abre - i);
+        qsizetype cierra = t.indexOf(u'\'', abre + 1);
+        while (cierra >= 0 && cierra + 1 < t.size() && t[cierra + 1] == u'\'')
+            cierra = t.indexOf(u'\'', cierra + 2);
+        if (cierra < 0) {
+            r += QStringView(t).mid(abre);
+            break;
+        }
+        const QDate d = fechaDiaMesAnio(QStringView(t).mid(abre + 1, cierra - abre - 1));
+        if (!d.isValid()) {
+            r += QStringView(t).mid(abre, cierra - abre + 1);
+        } else {
+            const QString fecha = u'\'' + d.toString(QStringLiteral("dd/MM/yyyy")) + u'\'';
+            r += trasToDate(r)
+                     ? fecha
+                     : QStringLiteral("TO_DATE(") + fecha + QStringLiteral(",'DD/MM/YYYY')");
+        }
+        i = cierra + 1;
     }
-    while (buscar(t, QStringLiteral("TO_DATE(TO_DATE(")) >= 0) {
-        t = ReemplazarSinCaso(t, QStringLiteral("TO_DATE(TO_DATE("), QStringLiteral("TO_DATE("));
-        t = ReemplazarSinCaso(t, QStringLiteral("'DD/MM/YYYY'),'DD/MM/YYYY')"),
-                              QStringLiteral("'DD/MM/YYYY')"));
-    }
-    return t;
+    return r;
 }
 
 QString reglaVacios(const QString& t) {
@@ -74,18 +126,28 @@ QString reglaVacios(const QString& t) {
     return t.left(w) + cola;
 }
 
-QString regla103(QString t) {
-    int p = static_cast<int>(t.indexOf(QStringLiteral("103")));
-    while (p >= 0) {
-        const int abre = static_cast<int>(t.lastIndexOf(u'(', p));
-        int siguiente = p + 3;
-        if (abre >= 0 && t.left(abre + 1).toUpper().endsWith(QStringLiteral("TO_CHAR("))) {
-            t.replace(p, 3, QStringLiteral("'DD/MM/YYYY'"));
-            siguiente = p + 12;
+// Each "103" whose nearest opening parenthesis before it belongs to
+// "TO_CHAR(" becomes the format 'DD/MM/YYYY'; one pass, remembering that
+// parenthesis on the way.
+QString regla103(const QString& t) {
+    static const QString kToChar = QStringLiteral("TO_CHAR(");
+    QString r;
+    r.reserve(t.size());
+    bool enToChar = false;
+    for (qsizetype i = 0; i < t.size(); ++i) {
+        if (t[i] == u'(') {
+            enToChar =
+                i + 1 >= kToChar.size() && QStringView(t)
+                                                   .mid(i + 1 - kToChar.size(), kToChar.size())
+                                                   .compare(kToChar, Qt::CaseInsensitive) == 0;
+        } else if (enToChar && QStringView(t).mid(i, 3) == u"103") {
+            r += QStringLiteral("'DD/MM/YYYY'");
+            i += 2;
+            continue;
         }
-        p = static_cast<int>(t.indexOf(QStringLiteral("103"), siguiente));
+        r += t[i];
     }
-    return t;
+    return r;
 }
 } // namespace
 

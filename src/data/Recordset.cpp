@@ -90,7 +90,7 @@ void Recordset::abrir(const QString& texto, Conexion* cn, const QList<QVariant>*
     ++contadores().sentencias;
     ++contadores().recordsets;
     if (!(conValores_ ? flujo->ejecutar(texto, valores_) : flujo->ejecutar(texto)))
-        cn->fallar(flujo->error());
+        cn->fallar(flujo->error(), flujo->manejador());
     tomarCampos(flujo->campos());
     abierto_ = true;
     filas_.clear();
@@ -116,15 +116,16 @@ void Recordset::avanzarFlujo() {
         eof_ = false;
         return;
     }
-    const QSqlError error = flujo_->error();
+    // The statement lives until its failure is raised: the driver is asked
+    // about it.
+    const std::unique_ptr<FlujoFilas> flujo = std::move(flujo_);
     actual_.clear();
     eof_ = true;
-    flujo_.reset();
-    if (error.isValid()) {
+    if (flujo->error().isValid()) {
         // A row that could not be read is a failure, never the end of the data.
         Conexion* cn = cn_;
         Close();
-        cn->fallar(error);
+        cn->fallar(flujo->error(), flujo->manejador());
     }
 }
 
@@ -146,12 +147,11 @@ void Recordset::LeerResto() {
     if (flujo_) {
         while (flujo_->siguiente())
             tomarFila();
-        const QSqlError error = flujo_->error();
-        flujo_.reset();
-        if (error.isValid()) {
+        const std::unique_ptr<FlujoFilas> flujo = std::move(flujo_);
+        if (flujo->error().isValid()) {
             Conexion* cn = cn_;
             Close();
-            cn->fallar(error);
+            cn->fallar(flujo->error(), flujo->manejador());
         }
     }
     borradas_.assign(filas_.size(), false);
@@ -336,12 +336,12 @@ void Recordset::ejecutarCambio(const QString& sql, const QList<QVariant>& valore
     contadores().anotar(sql);
     QSqlQuery q(cn_->db());
     if (!q.prepare(cn_->motorActivo()->traducir(sql)))
-        cn_->fallar(q.lastError());
+        cn_->fallar(q);
     for (const QVariant& v : valores)
         q.addBindValue(v);
     ++contadores().sentencias;
     if (!q.exec())
-        cn_->fallar(q.lastError());
+        cn_->fallar(q);
     if (exigir && q.numRowsAffected() == 0) {
         // Another user changed or removed the row since it was read.
         ErrorProveedor e{FilaNoEncontrada,

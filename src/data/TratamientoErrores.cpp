@@ -1,8 +1,8 @@
 #include "TratamientoErrores.h"
+#include "ArchivosDelPrograma.h"
 #include "DB_Dll.h"
 #include "Dialogos.h"
 #include "InfoSistema.h"
-#include "Programa.h"
 #include "UtilGeneral.h"
 #include <QFile>
 
@@ -46,6 +46,15 @@ QString LineaLog(const QDateTime& cuando, const QString& rutina, const QString& 
            QStringLiteral(" Respondió : ") + PalabraRespuesta(respuesta);
 }
 
+QString CarpetaRespaldo() {
+    QString carpeta;
+    if (!qEnvironmentVariable("temp").isEmpty())
+        carpeta = qEnvironmentVariable("tmp").trimmed();
+    if (carpeta.isEmpty())
+        carpeta = InfoSistema::CarpetaAlternativa();
+    return carpeta;
+}
+
 void AgregarLinea(const QString& ruta, const QString& linea) {
     QFile f(ruta);
     if (f.open(QIODevice::Append | QIODevice::WriteOnly))
@@ -57,9 +66,11 @@ void AgregarLinea(const QString& ruta, const QString& linea) {
 using namespace TratamientoErroresDetalle;
 
 int DB_Dll::TratamientoErrores(const ErrorVB& CodErr, int Botones, const QString& Rutina) {
+    // Without a path of its own, the log of the program folder; when the user
+    // cannot write there, the one of the module-level copy.
     const QString ruta = !gLogErr.isEmpty() ? gLogErr
-                                            : UtilGeneral::CarpetaConBarra(Programa::Carpeta()) +
-                                                  QStringLiteral("QDERR.LOG");
+                                            : ArchivosDelPrograma::ArchivoEscribible(
+                                                  QStringLiteral("QDERR.LOG"), CarpetaRespaldo());
     const QString mensaje = Mensaje(CodErr);
     const QString titulo = Titulo(CodErr, Rutina, QStringLiteral(" Aviso al operador!!! - 5 "));
     if (CodErr.numero == 0)
@@ -70,12 +81,8 @@ int DB_Dll::TratamientoErrores(const ErrorVB& CodErr, int Botones, const QString
 }
 
 int TratamientoErroresGlobal(const ErrorVB& CodErr, int Botones, const QString& Rutina) {
-    QString carpeta;
-    if (!qEnvironmentVariable("temp").isEmpty())
-        carpeta = qEnvironmentVariable("tmp").trimmed();
-    if (carpeta.isEmpty())
-        carpeta = InfoSistema::CarpetaAlternativa();
-    const QString ruta = UtilGeneral::CarpetaConBarra(carpeta) + QStringLiteral("QDERR.LOG");
+    const QString ruta =
+        UtilGeneral::CarpetaConBarra(CarpetaRespaldo()) + QStringLiteral("QDERR.LOG");
     // The log is opened before the question, so it exists even when nothing
     // is written to it.
     QFile log(ruta);

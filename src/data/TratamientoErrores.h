@@ -17,4 +17,7 @@ QString Titulo(const ErrorVB& e, const QString& rutina, const QString& sufijo);
 QString LineaLog(const QDateTime& cuando, const QString& rutina, const QString& mensaje,
                  int respuesta);
 void AgregarLinea(const QString& ruta, const QString& linea);
+// The folder of the module-level copy's log: the "tmp" variable when "temp" is
+// set, else the workstation's fallback folder.
+QString CarpetaRespaldo();
 } // namespace TratamientoErroresDetalle

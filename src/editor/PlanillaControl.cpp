@@ -1,4 +1,5 @@
 #include "PlanillaControl.h"
+#include "ArchivosDelPrograma.h"
 #include "ContratoErrores.h"
 #include "InfoSistema.h"
 #include "ModeloAsientos.h"
@@ -74,8 +75,7 @@ bool GeneraHTML(const QString& archivo, QString& titulo, const ModeloAsientos& g
 }
 
 void ReportePlanilla(const ModeloAsientos& grilla) {
-    QString archivo =
-        UtilGeneral::CarpetaConBarra(Programa::Carpeta()) + QStringLiteral("pcc2.xls");
+    QString archivo = ArchivosDelPrograma::ArchivoDocumento(QStringLiteral("pcc2.xls"));
     QString titulo = QStringLiteral("Planilla Control de Comprobantes");
     if (!GeneraHTML(archivo, titulo, grilla))
         return;

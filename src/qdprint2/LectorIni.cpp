@@ -1,6 +1,6 @@
 #include "LectorIni.h"
+#include "TextoDeArchivo.h"
 #include <QFile>
-#include <QStringDecoder>
 
 namespace LectorIni {
 namespace {
@@ -11,12 +11,7 @@ bool leerLineas(const QString& archivo, QStringList& lineas) {
         return false;
     const QByteArray datos = f.readAll();
     // Settings files are written in the workstation's code page or in UTF-8.
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString texto = utf8(datos);
-    if (utf8.hasError())
-        texto = QString::fromLatin1(datos);
-    if (texto.startsWith(QChar(0xFEFF)))
-        texto.remove(0, 1);
+    QString texto = TextoDeArchivo(datos);
     texto.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
     lineas = texto.split(u'\n');
     return true;

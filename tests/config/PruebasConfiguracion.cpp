@@ -137,3 +137,17 @@ TEST_F(Configuracion, BaseDeEstadisticas) {
                true);
     EXPECT_EQ(CfgQD(QStringLiteral("TIMEOUT"), aux), QStringLiteral("90"));
 }
+
+TEST_F(Configuracion, UnaLecturaFallidaSeInformaUnaSolaVez) {
+    // The read fails in AbrirRecordset, which shows it; the closed result set
+    // is not shown again as "(3704) ...".
+    base->ejecutar(QStringLiteral("DROP TABLE TA_CONFIGURACION"));
+    guion->respuestas.enqueue(Respuestas::Abortar);
+    EXPECT_EQ(LeerCfg(QStringLiteral("COLOR")), QString());
+    ASSERT_EQ(guion->mensajes().size(), 1);
+    EXPECT_TRUE(guion->mensajes()[0].contains(QStringLiteral("no such table")));
+    // Ignore in AbrirRecordset goes on without a result set: the same.
+    guion->respuestas.enqueue(Respuestas::Ignorar);
+    EXPECT_EQ(LeerCfg(QStringLiteral("COLOR"), QStringLiteral("PANTALLA")), QString());
+    EXPECT_EQ(guion->mensajes().size(), 2);
+}

@@ -7,6 +7,7 @@
 #include "MotorSqlServer.h"
 #include <QFile>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <gtest/gtest.h>
 
 TEST(CadenaDeConexion, ServidorOracleYTiempoDeEspera) {
@@ -49,6 +50,37 @@ TEST(CadenaDeConexion, OdbcParaSqlServer) {
                   CadenaConexion(QStringLiteral("PROVIDER=MSDASQL;DSN=conta;UID=a;")),
                   QStringLiteral("FreeTDS")),
               QStringLiteral("DSN=conta;UID=a;"));
+}
+
+TEST(ErroresDelProveedor, EstadoSqlDeLosRegistrosDelControladorNoDelTexto) {
+    MotorSqlServer m;
+    // A word of five capitals in the message is not a SQL state.
+    const ErrorProveedor fatal = m.mapearError(
+        QSqlError(QStringLiteral("QODBC: Unable to execute statement"),
+                  QStringLiteral("FATAL: terminating connection due to administrator command;\n"
+                                 "The connection has been lost "),
+                  QSqlError::StatementError, QStringLiteral("35")),
+        QVariant());
+    EXPECT_EQ(fatal.SQLState, QString());
+    EXPECT_EQ(fatal.NativeError, 35);
+    // The states Qt writes after the text, one per record: class 08 in any
+    // record is the network failure.
+    const ErrorProveedor enlace =
+        m.mapearError(QSqlError(QStringLiteral("QODBC: Unable to execute statement"),
+                                QStringLiteral("server closed the connection unexpectedly, "
+                                               "57P01;08S01"),
+                                QSqlError::StatementError, QStringLiteral("35;35")),
+                      QVariant());
+    EXPECT_EQ(enlace.SQLState, QStringLiteral("57P01"));
+    EXPECT_EQ(enlace.NativeError, CodigosNativos::ErrorDeRed);
+    EXPECT_EQ(enlace.Number, CodigosError::FalloProveedor);
+    const ErrorProveedor clave =
+        m.mapearError(QSqlError(QStringLiteral("QODBC: Unable to execute statement"),
+                                QStringLiteral("Violation of PRIMARY KEY constraint, 23000"),
+                                QSqlError::StatementError, QStringLiteral("2627")),
+                      QVariant());
+    EXPECT_EQ(clave.SQLState, QStringLiteral("23000"));
+    EXPECT_EQ(clave.Number, CodigosError::ViolacionIntegridad);
 }
 
 TEST(ErroresDelProveedor, CodigosDeSentenciasQueFallanDeVerdad) {
@@ -227,6 +259,14 @@ TEST(Recordset, ConexionPorOdbcConElControladorSqliteDeDebian) {
     gDB().EjecutaConsultaSQL(duplicado);
     ASSERT_EQ(gDB().gCnn->Errors.size(), 1);
     EXPECT_EQ(gDB().gCnn->Errors[0].NativeError, 2627);
+    // An error the driver gives no state of the server for: the probe finds
+    // the link alive and the connection stays open.
+    QString mal = QStringLiteral("SELEC Codigo FROM MA_CUENTAS");
+    gDB().EjecutaConsultaSQL(mal);
+    ASSERT_EQ(gDB().gCnn->Errors.size(), 1);
+    EXPECT_NE(gDB().gCnn->Errors[0].NativeError, CodigosNativos::ErrorDeRed);
+    EXPECT_EQ(gDB().gCnn->State(), 1);
+    EXPECT_EQ(rs(QStringLiteral("codigo")).toString(), QStringLiteral("1"));
     // The statements reach the driver as the program wrote them.
     Recordset cuenta;
     gDB().AbrirRecordset(

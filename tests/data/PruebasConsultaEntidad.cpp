@@ -8,6 +8,7 @@
 #include "ReinicioPrueba.h"
 #include <QFile>
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace {
 
@@ -69,6 +70,9 @@ TEST_F(ConsultaEntidad, ArmaLaSentenciaConLasColumnasLaCondicionYElTope) {
     EXPECT_EQ(claves.size(), 6);
     EXPECT_EQ(TopeFilasConsulta(QStringLiteral("2.5")), 2);
     EXPECT_EQ(TopeFilasConsulta(QStringLiteral("3.5")), 4);
+    // A count no whole number holds stays a count, never an undefined value.
+    EXPECT_EQ(TopeFilasConsulta(QStringLiteral("555555555555555555555555555")),
+              std::numeric_limits<long long>::max());
 }
 
 TEST_F(ConsultaEntidad, LaCondicionExtraDelRegistroVaDelanteDeLaDelLlamador) {

@@ -23,11 +23,13 @@ TEST(OracleDicc, ReglasDeTraduccion) {
         {"SELECT LEN(a), LEN  (b) FROM T", "SELECT LENGTH(a), LENGTH(b) FROM T"},
         {"SELECT [NUMERO ASIENTO] FROM T", "SELECT \"NUMERO ASIENTO\" FROM T"},
         // Dates in quotes become TO_DATE once; other texts stay.
-        {"SELECT * FROM T WHERE F >= '2024-01-31' AND N = 'ANA'",
+        {"SELECT * FROM T WHERE F >= '31-01-2024' AND N = 'ANA'",
          "SELECT * FROM T WHERE F >= TO_DATE('31/01/2024','DD/MM/YYYY') AND N = 'ANA'"},
         {"SELECT * FROM T WHERE F = '5/3/2024' OR G = '5/3/2024'",
          "SELECT * FROM T WHERE F = TO_DATE('05/03/2024','DD/MM/YYYY') OR G = "
          "TO_DATE('05/03/2024','DD/MM/YYYY')"},
+        {"SELECT * FROM T WHERE F = TO_DATE('5/3/24','DD/MM/YYYY')",
+         "SELECT * FROM T WHERE F = TO_DATE('05/03/2024','DD/MM/YYYY')"},
         {"SELECT Charindex('a', b) FROM T", "SELECT InStr('a', b) FROM T"},
         {"SELECT CONVERT(NVARCHAR,F,103), CONVERT(INT,X) FROM T WHERE Y = 103",
          "SELECT TO_CHAR(F,'DD/MM/YYYY'), TO_NUMBER(X) FROM T WHERE Y = 103"},
@@ -38,6 +40,44 @@ TEST(OracleDicc, ReglasDeTraduccion) {
     };
     for (const auto& c : casos)
         EXPECT_EQ(Traducir(QString::fromUtf8(c.entrada)), QString::fromUtf8(c.salida)) << c.entrada;
+}
+
+TEST(OracleDicc, SoloFechasDiaMesAnioConBarraOGuion) {
+    const auto fecha = [](const char* literal) {
+        return Traducir(QStringLiteral("SELECT * FROM T WHERE F = '") + QString::fromUtf8(literal) +
+                        QStringLiteral("'"))
+            .contains(QStringLiteral("TO_DATE("));
+    };
+    for (const char* si : {"1/1/24", "1-1-24", "01/12/1999", "29/02/2024", "9/10/2024", "31/12/49"})
+        EXPECT_TRUE(fecha(si)) << si;
+    // Account codes, impossible days, other orders and separators stay texts.
+    for (const char* no :
+         {"1.1.01", "1.1.2024", "30/02/2024", "32/1/2024", "1/13/2024", "2024-01-31", "1/1/202",
+          "1/1/20245", "1/1-2024", "1//2024", " 1/1/2024", "1/1/2024 ", "a1/1/2024", "1/1", ""})
+        EXPECT_FALSE(fecha(no)) << no;
+    EXPECT_EQ(Traducir(QStringLiteral("UPDATE MA_CUENTAS SET X = 1 WHERE Codigo = '1.1.01'")),
+              QStringLiteral("UPDATE MA_CUENTAS SET X = 1 WHERE Codigo = '1.1.01'"));
+    // An apostrophe doubled inside a text is part of it.
+    EXPECT_EQ(Traducir(QStringLiteral("SELECT * FROM T WHERE N = 'it''s 1/1/24' AND F = '1/1/24'")),
+              QStringLiteral("SELECT * FROM T WHERE N = 'it''s 1/1/24' AND F = "
+                             "TO_DATE('01/01/2024','DD/MM/YYYY')"));
+}
+
+TEST(OracleDicc, ApostrofoSinCerrarYFechasRepetidasVuelvenEnSeguida) {
+    // This text once made the translation grow without end.
+    EXPECT_EQ(
+        Traducir(QStringLiteral("SELECT 1 FROM T WHERE x='1/1/24' y='1/1/24' z=' w='1/1/24'")),
+        QStringLiteral("SELECT 1 FROM T WHERE x=TO_DATE('01/01/2024','DD/MM/YYYY') "
+                       "y=TO_DATE('01/01/2024','DD/MM/YYYY') z=' w='1/1/24'"));
+    // Many literals and many "103"s: each rule is one pass over the text.
+    QString largo = QStringLiteral("SELECT CONVERT(NVARCHAR,F,103) FROM T WHERE A IN (");
+    for (int i = 0; i < 20000; ++i)
+        largo += QStringLiteral("'1/1/24',103,");
+    largo += QStringLiteral("'");
+    const QString r = Traducir(largo);
+    EXPECT_EQ(r.count(QStringLiteral("TO_DATE('01/01/2024','DD/MM/YYYY')")), 20000);
+    EXPECT_EQ(r.count(QStringLiteral("'DD/MM/YYYY'),")), 20000);
+    EXPECT_TRUE(r.startsWith(QStringLiteral("SELECT TO_CHAR(F,'DD/MM/YYYY') FROM T")));
 }
 
 TEST(OracleDicc, PartirScriptEnSentencias) {

@@ -16,7 +16,11 @@ TEST(ValoresSql, ClasificadoresYComillas) {
 
 TEST(ValoresSql, SQLValuePorTipo) {
     EXPECT_EQ(DB_Dll::SQLValue(QVariant()), QStringLiteral("NULL"));
-    EXPECT_EQ(DB_Dll::SQLValue(QStringLiteral("D'Angelo")), QStringLiteral("'D'Angelo'"));
+    // The quoted form doubles apostrophes: a value cannot end its literal.
+    EXPECT_EQ(DB_Dll::SQLValue(QStringLiteral("D'Angelo")), QStringLiteral("'D''Angelo'"));
+    EXPECT_EQ(DB_Dll::SQLValue(QStringLiteral("x' OR '1'='1")),
+              QStringLiteral("'x'' OR ''1''=''1'"));
+    EXPECT_EQ(DB_Dll::SQLValue2(QStringLiteral("''")), QStringLiteral("''''''"));
     EXPECT_EQ(DB_Dll::SQLValue(QVariant(), QStringLiteral("@")), QStringLiteral("0"));
     EXPECT_EQ(DB_Dll::SQLValue(QStringLiteral("1234,5"), QStringLiteral("@")),
               QStringLiteral("1234.5"));

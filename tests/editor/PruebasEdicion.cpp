@@ -69,7 +69,7 @@ TEST_F(Edicion, UnaLetraAbreElEditorSoloSobreCeldasGrises) {
     tecla(ventana->MSFlexGrid1, Qt::Key_X, QStringLiteral("x"));
     EXPECT_TRUE(ventana->TxtEdit->isVisible());
     EXPECT_EQ(ventana->TxtEdit->text(), QStringLiteral("x"));
-    tecla(ventana->TxtEdit, Qt::Key_Escape); // the bar's Cancel: the grid empties
+    tecla(ventana->TxtEdit, Qt::Key_Escape); // abandons the cell
     ventana->CmdEjecutar->click();
     for (const auto& [fila, columna] : {std::pair{1, 1}, {2, 1}, {3, 2}, {3, 3}}) {
         ventana->IrACelda(fila, columna);

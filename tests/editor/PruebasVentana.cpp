@@ -164,6 +164,7 @@ TEST_F(Ventana, ConUsaConsultaLikeLasCuentasSeBuscanConLaDefinicionDeConsultas) 
         8);
     // Without a definition for the table no search is shown and the field keeps its text.
     QFile::remove(gDialogoConsulta().ArchivoConsultas);
+    f.CampoActual = cuenta; // the confirmed search moved the focus on to the next field
     f.CmdConsultar();
     EXPECT_EQ(guion->peticionesBusqueda.size(), 1);
     EXPECT_EQ(cuenta->text(), QStringLiteral("4.1.01"));

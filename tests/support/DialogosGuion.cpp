@@ -3,6 +3,8 @@
 
 int DialogosGuion::Mensaje(const QString& texto, int estilo, const QString& titulo) {
     prompts.append({QStringLiteral("mensaje"), texto, titulo, estilo});
+    if (alMostrarMensaje)
+        alMostrarMensaje(prompts.last());
     if (!respuestas.isEmpty())
         return respuestas.dequeue();
     return RespuestaPorDefecto(estilo);

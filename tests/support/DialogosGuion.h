@@ -4,6 +4,7 @@
 // without a window ever blocking.
 #include "Dialogos.h"
 #include <QQueue>
+#include <functional>
 
 struct PromptRegistrado {
     QString tipo; // "mensaje", "entrada", "archivo", "buscar", "calendario", "acceso", "reconexion"
@@ -30,6 +31,10 @@ public:
     QList<ResultadoConsulta> listasVistas; // the rows of each list opened
     QQueue<QString> emergentes;            // popup menus: the code chosen, empty for a dismissal
     QList<QList<QPair<QString, QString>>> menusMostrados;
+
+    // Runs when a message box is shown, before its answer is taken (what
+    // the operator does meanwhile: another program lets go of a file).
+    std::function<void(const PromptRegistrado&)> alMostrarMensaje;
 
     QList<PromptRegistrado> prompts;
     QList<PeticionBusqueda> peticionesBusqueda;

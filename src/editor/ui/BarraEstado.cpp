@@ -3,25 +3,28 @@
 #include "ContratoErrores.h"
 #include "DB_Dll.h"
 #include "Sesion.h"
+#include "TextosRecortados.h"
 #include <QDate>
 #include <QLabel>
-#include <QResizeEvent>
 
 namespace {
 const char* const kClaves[] = {"MENSAJE", "SERVER", "BASEDEDATOS", "USUARIO",
                                "CAJA",    "FECHA",  "VERSION"};
-constexpr double kAnchos[] = {0.05, 0.15, 0.15, 0.15, 0.1, 0.1, 0.3};
+// Shares of the bar's width, in hundredths.
+constexpr int kAnchos[] = {5, 15, 15, 15, 10, 10, 30};
 } // namespace
 
 BarraEstado::BarraEstado(QWidget* parent) : QStatusBar(parent) {
     setSizeGripEnabled(false);
-    for (const char* c : kClaves) {
-        auto* l = new QLabel(this);
+    for (int i = 0; i < static_cast<int>(std::size(kClaves)); ++i) {
+        auto* l = new EtiquetaRecortada(this);
         l->setFrameShape(QFrame::StyledPanel);
         l->setFrameShadow(QFrame::Sunken);
-        addWidget(l);
-        paneles_.insert(QString::fromLatin1(c), l);
-        orden_ << l;
+        // The bar shares out what it has by the panels' shares: no panel
+        // reaches past its end, and a text longer than its panel is shortened.
+        l->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+        addWidget(l, kAnchos[i]);
+        paneles_.insert(QString::fromLatin1(kClaves[i]), l);
     }
     Panel(QStringLiteral("FECHA"))
         ->setText(QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")));
@@ -30,13 +33,6 @@ BarraEstado::BarraEstado(QWidget* parent) : QStatusBar(parent) {
 QString BarraEstado::Texto(const QString& clave) const {
     const QLabel* l = Panel(clave);
     return l != nullptr ? l->text() : QString();
-}
-
-void BarraEstado::resizeEvent(QResizeEvent* e) {
-    QStatusBar::resizeEvent(e);
-    for (int i = 0; i < orden_.size(); ++i)
-        orden_[i]->setFixedWidth(
-            std::max(10, static_cast<int>(e->size().width() * kAnchos[i]) - 4));
 }
 
 void ConfigurarBarraEstado(BarraEstado& barra, const QString& mensaje) {

@@ -13,12 +13,8 @@ public:
     QLabel* Panel(const QString& clave) const { return paneles_.value(clave.toUpper()); }
     QString Texto(const QString& clave) const;
 
-protected:
-    void resizeEvent(QResizeEvent* e) override;
-
 private:
     QHash<QString, QLabel*> paneles_;
-    QList<QLabel*> orden_;
 };
 
 // Writes the message panel and, the first time, fills the other panels; the

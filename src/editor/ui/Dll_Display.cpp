@@ -2,26 +2,37 @@
 #include "ContratoErrores.h"
 #include "Eventos.h"
 #include "Lbf_CtrlDisplay.h"
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
 
 Dll_Display::Dll_Display() = default;
-Dll_Display::~Dll_Display() = default;
+Dll_Display::~Dll_Display() {
+    if (QCoreApplication::instance() != nullptr)
+        delete ventana_.data();
+}
+
+Lbf_CtrlDisplay* Dll_Display::ventana() const {
+    return ventana_.data();
+}
 
 Lbf_CtrlDisplay& Dll_Display::asegurarVentana() {
     if (!ventana_)
-        ventana_ = std::make_unique<Lbf_CtrlDisplay>();
+        ventana_ = new Lbf_CtrlDisplay();
     return *ventana_;
 }
 
 void Dll_Display::CartelInicio(const QString& titulo, bool permiteCancelar) {
     IgnorandoErrores([&] {
         Lbf_CtrlDisplay& v = asegurarVentana();
+        v.SobreVentanaModal();
         v.Timer1->start(100);
         v.setWindowTitle(titulo);
         v.CmdDisplayCancelar->setVisible(permiteCancelar);
         v.show();
+        if (permiteCancelar)
+            v.TomarTeclado();
     });
 }
 
@@ -45,7 +56,7 @@ void Dll_Display::CartelCerrar() {
             ventana_->Timer1->stop();
             ventana_->hide();
         }
-        ventana_.reset();
+        delete ventana_.data();
     });
 }
 

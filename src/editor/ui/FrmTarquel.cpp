@@ -9,6 +9,7 @@
 #include "DesdeComanda.h"
 #include "DialogoConsulta.h"
 #include "Dialogos.h"
+#include "DisposicionVentana.h"
 #include "Dll_Display.h"
 #include "EdicionGrilla.h"
 #include "Eventos.h"
@@ -24,6 +25,7 @@
 #include "SkinFramework.h"
 #include "TeclasBarra.h"
 #include "TextoTecleado.h"
+#include "TextosRecortados.h"
 #include "Totales.h"
 #include "UtilControles.h"
 #include "UtilGeneral.h"
@@ -34,17 +36,24 @@
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QShortcut>
+#include <QStyle>
 #include <QTableView>
+#include <QTimer>
 
 namespace {
 // The grid column widths in twips (0 hides the column, -1 keeps the default).
 constexpr int kAnchos[] = {800, 2000, 5000, 1300, 1300, 0, -1, -1, -1, -1, -1, -1, 5000, 4000};
+// The grid's top and the room at its right, in twips.
+constexpr int kArribaGrilla = 2160;
+constexpr int kMargenGrilla = 150;
 
 struct DefinicionCampo {
     const char* campo;
@@ -139,7 +148,7 @@ FrmTarquel::FrmTarquel(QWidget* parent)
     PicRegla->setGeometry(RectTwips(0, 2640, 9705, 60));
     PicRegla->hide();
     MSFlexGrid1 = new QTableView(this);
-    MSFlexGrid1->setGeometry(RectTwips(0, 2160, 9855, 3855));
+    MSFlexGrid1->setGeometry(RectTwips(0, kArribaGrilla, 9855, 3855));
     MSFlexGrid1->setModel(modelo_);
     MSFlexGrid1->verticalHeader()->hide();
     MSFlexGrid1->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -147,6 +156,7 @@ FrmTarquel::FrmTarquel(QWidget* parent)
     MSFlexGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
     MSFlexGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     MSFlexGrid1->setWordWrap(false);
+    MSFlexGrid1->setTabKeyNavigation(false); // Tab leaves the grid, as it leaves any field
     LblSuma = new QLabel(QStringLiteral("Debe:"), this);
     LblSuma->setGeometry(RectTwips(9960, 1080, 2655, 615));
     LblSuma->setFont(QFont(QStringLiteral("Calibri"), 9));
@@ -176,15 +186,7 @@ FrmTarquel::FrmTarquel(QWidget* parent)
                     TxtEdit->hide();
                 }
                 CampoActual = TxtEdit;
-                // The ruler: a thin line under the current row.
-                const QRect celda = MSFlexGrid1->visualRect(MSFlexGrid1->currentIndex());
-                const QPoint enVentana = MSFlexGrid1->viewport()->mapTo(this, celda.bottomLeft());
-                PicRegla->setGeometry(MSFlexGrid1->x() + APixeles(50), enVentana.y(),
-                                      std::max(0, MSFlexGrid1->width() - APixeles(10)),
-                                      std::max(1, APixeles(60)));
-                PicRegla->setStyleSheet(QStringLiteral("background: navy;"));
-                PicRegla->show();
-                PicRegla->raise();
+                colocarRegla();
                 const ConfigEditor c = TextPropiedades(*modelo_, FilaActual(), ColumnaActual());
                 UtilVex1->FijarPropiedad(QStringLiteral("ConsultaEnabled"),
                                          !c.tag.trimmed().isEmpty());
@@ -196,6 +198,14 @@ FrmTarquel::FrmTarquel(QWidget* parent)
     for (const QKeySequence& tecla :
          {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)})
         connect(new QShortcut(tecla, this), &QShortcut::activated, this, &FrmTarquel::Rehacer);
+    // The ruler follows the row wherever the grid moves or changes.
+    PicRegla->setStyleSheet(QStringLiteral("background: navy;"));
+    for (QScrollBar* barra : {MSFlexGrid1->verticalScrollBar(), MSFlexGrid1->horizontalScrollBar()})
+        connect(barra, &QScrollBar::valueChanged, this, &FrmTarquel::colocarRegla);
+    connect(MSFlexGrid1->horizontalHeader(), &QHeaderView::sectionResized, this,
+            &FrmTarquel::colocarRegla);
+    connect(modelo_, &QAbstractItemModel::modelReset, this, &FrmTarquel::colocarRegla);
+    connect(modelo_, &QAbstractItemModel::layoutChanged, this, &FrmTarquel::colocarRegla);
     connect(MSFlexGrid1->horizontalHeader(), &QHeaderView::sectionClicked, this,
             [this](int columna) {
                 if (rechazarDuranteCarga())
@@ -204,6 +214,7 @@ FrmTarquel::FrmTarquel(QWidget* parent)
                 MSFlexGrid1->setCurrentIndex(modelo_->index(0, columna));
             });
     Form_Load();
+    fijarTamanoMinimo();
 }
 
 FrmTarquel::~FrmTarquel() = default;
@@ -213,7 +224,7 @@ void FrmTarquel::crearCampos() {
         QWidget* marco =
             d.enReemplazo ? static_cast<QWidget*>(FrmReemplazo) : static_cast<QWidget*>(Frame1);
         if (d.etiqueta != nullptr) {
-            auto* l = new QLabel(QString::fromUtf8(d.etiqueta), marco);
+            auto* l = new EtiquetaRecortada(QString::fromUtf8(d.etiqueta), marco);
             QFont chica = l->font();
             chica.setPointSizeF(7); // the captions fit the frame with the workstation's fonts
             l->setFont(chica);
@@ -231,8 +242,19 @@ void FrmTarquel::crearCampos() {
             t->setToolTip(QStringLiteral("Asientos con la cuenta"));
         campos_ << t;
     }
-    for (int i = 1; i < campos_.size(); ++i)
-        setTabOrder(campos_[i - 1], campos_[i]);
+    // Tab order: the query fields, "Ejecutar", the principal-account box, the
+    // grid, then the replacement's fields and its button.
+    QList<QWidget*> orden;
+    for (QLineEdit* t : campos_)
+        if (t->parentWidget() == Frame1)
+            orden << t;
+    orden << CmdEjecutar << ChkDatosCabecera << MSFlexGrid1;
+    for (QLineEdit* t : campos_)
+        if (t->parentWidget() == FrmReemplazo)
+            orden << t;
+    orden << CmdReemplazar;
+    for (int i = 1; i < orden.size(); ++i)
+        setTabOrder(orden[i - 1], orden[i]);
 }
 
 QLineEdit* FrmTarquel::TxtFields(const QString& campo) const {
@@ -282,15 +304,15 @@ void FrmTarquel::InicializaGrids() {
         return UtilGeneral::DialogoError(e, 18, QStringLiteral("InicializaGrids"));
     });
     c.paso([&] {
-        modelo_->Inicializar(ChkDatosCabecera->isChecked());
-        const int columnas = ChkDatosCabecera->isChecked() ? 14 : 6;
-        for (int i = 0; i < 14; ++i) {
-            if (i >= columnas && i > 5)
-                continue;
-            if (kAnchos[i] == 0)
-                MSFlexGrid1->setColumnHidden(i, true);
-            else if (kAnchos[i] > 0)
-                MSFlexGrid1->setColumnWidth(i, APixeles(kAnchos[i]));
+        const bool cabecera = ChkDatosCabecera->isChecked();
+        modelo_->Inicializar(cabecera);
+        for (int i = 0; i < modelo_->Columnas(); ++i) {
+            // The key column and the spare columns past the last title have no width.
+            const int ancho = i < static_cast<int>(std::size(kAnchos)) ? kAnchos[i] : 0;
+            const bool oculta = DisposicionVentana::ColumnaSobrante(i, cabecera) || ancho == 0;
+            MSFlexGrid1->setColumnHidden(i, oculta);
+            if (!oculta && ancho > 0)
+                MSFlexGrid1->setColumnWidth(i, APixeles(ancho));
         }
     });
 }
@@ -340,6 +362,7 @@ void FrmTarquel::CmdEjecutar_Click() {
             MostrarTotales(r.totales);
     });
     cargando_ = false;
+    activateWindow(); // the progress sign had the keyboard
     MSFlexGrid1->setFocus();
 }
 
@@ -481,6 +504,10 @@ bool FrmTarquel::eventFilter(QObject* objeto, QEvent* evento) {
         }
         return QDialog::eventFilter(objeto, evento);
     }
+    if (objeto == MSFlexGrid1->viewport() && evento->type() == QEvent::ToolTip)
+        return MostrarCeldaRecortada(*MSFlexGrid1, *static_cast<QHelpEvent*>(evento));
+    if (objeto == MSFlexGrid1->viewport() && evento->type() == QEvent::Resize)
+        colocarRegla(); // a scroll bar came or went
     if (objeto == MSFlexGrid1->viewport() && evento->type() == QEvent::MouseButtonPress &&
         static_cast<QMouseEvent*>(evento)->button() == Qt::RightButton) {
         auto* raton = static_cast<QMouseEvent*>(evento);
@@ -497,6 +524,21 @@ bool FrmTarquel::eventFilter(QObject* objeto, QEvent* evento) {
             auto* tecla = static_cast<QKeyEvent*>(evento);
             if (tecla->key() == Qt::Key_Return || tecla->key() == Qt::Key_Enter) {
                 confirmarEditor();
+                return true;
+            }
+            // Esc abandons the cell only; the window's Cancel is not for it.
+            if (tecla->key() == Qt::Key_Escape) {
+                EditKeyCode(27);
+                return true;
+            }
+            // Tab leaves the cell as the mouse does (the text stays in it,
+            // unwritten) and goes on from the grid in the tab order.
+            if (tecla->key() == Qt::Key_Tab || tecla->key() == Qt::Key_Backtab) {
+                MSFlexGrid1->setFocus(Qt::TabFocusReason);
+                const bool adelante =
+                    tecla->key() == Qt::Key_Tab && !tecla->modifiers().testFlag(Qt::ShiftModifier);
+                if (QWidget* siguiente = UtilControles::SiguienteConFoco(MSFlexGrid1, adelante))
+                    siguiente->setFocus(Qt::TabFocusReason);
                 return true;
             }
         }
@@ -527,7 +569,8 @@ bool FrmTarquel::eventFilter(QObject* objeto, QEvent* evento) {
             teclaEnCampo(campo, 13);
             return true;
         }
-        if (!tecla->text().isEmpty() && UtilControles::FiltrarTecla(tecla->text().front()).isNull())
+        if (UtilControles::EsTextoTecleado(*tecla) &&
+            UtilControles::FiltrarTecla(tecla->text().front()).isNull())
             return true;
         break;
     }
@@ -564,6 +607,15 @@ void FrmTarquel::keyPressEvent(QKeyEvent* e) {
     UtilVex1->KeyAnalisis(codigo);
     if (e->key() == Qt::Key_Escape)
         return; // Esc is the bar's Cancel, not the dialog's
+    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+        // Enter that no field took: a button is pressed, anything else moves on.
+        QWidget* foco = focusWidget();
+        if (auto* boton = qobject_cast<QPushButton*>(foco))
+            boton->click();
+        else
+            UtilControles::AvanzarFoco(foco, 13);
+        return;
+    }
     QDialog::keyPressEvent(e);
 }
 
@@ -572,10 +624,67 @@ void FrmTarquel::reject() {}
 void FrmTarquel::resizeEvent(QResizeEvent* e) {
     QDialog::resizeEvent(e);
     IgnorandoErrores([&] {
-        const int alto = height() - Frame1->height() - APixeles(1200);
-        MSFlexGrid1->resize(std::max(0, width() - APixeles(150)), std::max(0, alto));
-        sbStatusBar->setGeometry(0, height() - APixeles(255) - 4, width(), APixeles(255) + 4);
+        // The grid fills the window down to the status bar.
+        const int barra = altoBarraEstado();
+        MSFlexGrid1->setGeometry(DisposicionVentana::Grilla(size(), APixeles(kArribaGrilla),
+                                                            APixeles(kMargenGrilla), barra));
+        sbStatusBar->setGeometry(0, height() - barra, width(), barra);
+        colocarRegla();
     });
+    // A window system that does not honour the minimum size (no window
+    // manager, a tool that resizes windows) is asked once for it again; one
+    // that insists keeps its size.
+    const QSize minimo = minimumSize();
+    if (width() >= minimo.width() && height() >= minimo.height()) {
+        tamanoRechazado_ = QSize();
+    } else if (size() != tamanoRechazado_) {
+        tamanoRechazado_ = size();
+        QTimer::singleShot(0, this, [this] { resize(size().expandedTo(minimumSize())); });
+    }
+}
+
+int FrmTarquel::altoBarraEstado() const {
+    return std::max(APixeles(255) + 4, sbStatusBar->sizeHint().height());
+}
+
+void FrmTarquel::fijarTamanoMinimo() {
+    // The box has room to its right for its whole caption in the program's font.
+    ChkDatosCabecera->resize(
+        std::max(ChkDatosCabecera->width(), ChkDatosCabecera->sizeHint().width()),
+        ChkDatosCabecera->height());
+    // Every control above the grid, a grid with its titles, three rows and
+    // its scroll bar, and the status bar.
+    QRect fijos;
+    for (QWidget* w : std::initializer_list<QWidget*>{UtilVex1, Frame1, FrmReemplazo,
+                                                      ChkDatosCabecera, Picture1, LblSuma})
+        fijos |= w->geometry();
+    const int grilla = MSFlexGrid1->horizontalHeader()->sizeHint().height() +
+                       3 * MSFlexGrid1->verticalHeader()->defaultSectionSize() +
+                       MSFlexGrid1->style()->pixelMetric(QStyle::PM_ScrollBarExtent) +
+                       2 * MSFlexGrid1->frameWidth();
+    setMinimumSize(DisposicionVentana::TamanoMinimo(
+        fijos, APixeles(kMargenGrilla), APixeles(kArribaGrilla), grilla, altoBarraEstado()));
+}
+
+void FrmTarquel::colocarRegla() {
+    // Only under a row that holds a voucher or a line: never on the empty
+    // row of an empty grid.
+    const QModelIndex actual = MSFlexGrid1->currentIndex();
+    std::optional<QRect> regla;
+    if (actual.isValid() && modelo_->ComprobanteDe(actual.row() + 1).has_value()) {
+        const QWidget* vista = MSFlexGrid1->viewport();
+        const QPoint origen = vista->mapTo(this, QPoint(0, 0));
+        regla = DisposicionVentana::Regla(
+            MSFlexGrid1->visualRect(actual).translated(origen), QRect(origen, vista->size()),
+            MSFlexGrid1->x() + APixeles(50), MSFlexGrid1->width() - APixeles(10), APixeles(60));
+    }
+    if (!regla) {
+        PicRegla->hide();
+        return;
+    }
+    PicRegla->setGeometry(*regla);
+    PicRegla->show();
+    PicRegla->raise();
 }
 
 void FrmTarquel::closeEvent(QCloseEvent* e) {

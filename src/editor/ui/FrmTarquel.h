@@ -94,9 +94,15 @@ private:
     QString buscarCuenta(const QString& actual);
     // The editor's text goes into the current cell and the editor hides.
     void cerrarEditor();
+    // The ruler under the current row, kept inside the grid's cells.
+    void colocarRegla();
+    // The smallest size that shows every control.
+    void fijarTamanoMinimo();
+    int altoBarraEstado() const;
 
     ModeloAsientos* modelo_;
     std::unique_ptr<HistorialCambios> historial_;
+    QSize tamanoRechazado_;
     QList<QLineEdit*> campos_;
     bool cargando_ = false;
 };

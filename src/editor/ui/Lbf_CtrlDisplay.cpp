@@ -1,6 +1,7 @@
 #include "Lbf_CtrlDisplay.h"
 #include "Geometria.h"
-#include <QGuiApplication>
+#include <QApplication>
+#include <QCloseEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -52,6 +53,7 @@ Lbf_CtrlDisplay::Lbf_CtrlDisplay(QWidget* parent) : QDialog(parent) {
     CmdDisplayCancelar = new QPushButton(QStringLiteral("&Cancelar"), this);
     CmdDisplayCancelar->setGeometry(RectTwips(3120, 2400, 1695, 375));
     CmdDisplayCancelar->setStyleSheet(QString());
+    CmdDisplayCancelar->setDefault(true);
     connect(CmdDisplayCancelar, &QPushButton::clicked, this,
             [this] { CmdDisplayCancelar->setText(QStringLiteral("Abortado")); });
     Timer1 = new QTimer(this);
@@ -77,6 +79,31 @@ bool Lbf_CtrlDisplay::event(QEvent* e) {
         show();
     }
     return QDialog::event(e);
+}
+
+void Lbf_CtrlDisplay::SobreVentanaModal() {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal == this || modal == parentWidget())
+        return;
+    const QPoint posicion = pos();
+    setParent(modal, windowFlags());
+    move(posicion);
+}
+
+void Lbf_CtrlDisplay::TomarTeclado() {
+    raise();
+    activateWindow();
+    CmdDisplayCancelar->setFocus(Qt::ActiveWindowFocusReason);
+}
+
+void Lbf_CtrlDisplay::reject() {
+    if (CmdDisplayCancelar->isVisible())
+        CmdDisplayCancelar->click();
+}
+
+void Lbf_CtrlDisplay::closeEvent(QCloseEvent* e) {
+    e->ignore();
+    reject();
 }
 
 void Lbf_CtrlDisplay::avanzarCuadro() {
