@@ -7,6 +7,7 @@
 #include "RegistroAcciones.h"
 #include "RegistroCambios.h"
 #include "Transaccion.h"
+#include <QHash>
 
 using namespace RegistroCambios;
 
@@ -57,6 +58,16 @@ QString lineaApartada(const QStringList& f) {
     if (f.value(4).isEmpty())
         return t + QStringLiteral(": tiene otra cuenta");
     return t + QStringLiteral(": ahora tiene la cuenta ") + f.value(4);
+}
+
+// The grid's identity (ModeloAsientos::IdentidadLinea) of a row of that list
+// that is a journal line.
+QString identidadApartada(const QStringList& f) {
+    const QChar sep(ModeloAsientos::kSeparadorIdentidad);
+    return QStringList{f.value(1), f.value(2), f.value(3), f.value(4), f.value(8),
+                       f.value(9), f.value(5), f.value(6), f.value(10)}
+        .join(sep)
+        .toUpper();
 }
 
 // The card data a correction writes on its line.
@@ -218,6 +229,13 @@ bool HistorialCambios::aplicar(const CambioCuenta& c, bool deshacer, ModeloAsien
     }
     const int enGrilla = grilla.CambiarCuentaDeLineas(
         lineas, desde, hacia, lineas.isEmpty() ? QString() : descripcionCuenta(hacia));
+    // A line someone else changed shows the account it holds now.
+    QHash<QString, QSet<QString>> otrasCuentas;
+    for (const QStringList& f : apartadas)
+        if (f.value(0) == QLatin1String("A") && !f.value(7).trimmed().isEmpty())
+            otrasCuentas[f.value(7).trimmed()].insert(identidadApartada(f));
+    for (auto it = otrasCuentas.cbegin(); it != otrasCuentas.cend(); ++it)
+        grilla.CambiarCuentaDeLineas(it.value(), desde, it.key(), descripcionCuenta(it.key()));
     // A corrected line the grid shows tells itself; anything else is told.
     if (c.esCorreccion && apartadas.isEmpty() && enGrilla > 0)
         return true;
@@ -232,10 +250,15 @@ bool HistorialCambios::aplicar(const CambioCuenta& c, bool deshacer, ModeloAsien
         return true;
     }
     const ResultadoConsulta lista = listaApartadas(apartadas);
-    texto += QStringLiteral("\r\n\r\nQuedaron como estaban, sin tocar, ") +
-             QString::number(apartadas.size()) +
-             QStringLiteral(" filas que alguien cambió después (ya no tienen la cuenta ") + desde +
-             QStringLiteral("):");
+    texto += apartadas.size() == 1
+                 ? QStringLiteral("\r\n\r\nQuedó como estaba, sin tocar, 1 fila que alguien "
+                                  "cambió después (ya no tiene la cuenta ") +
+                       desde + QStringLiteral("):")
+                 : QStringLiteral("\r\n\r\nQuedaron como estaban, sin tocar, ") +
+                       QString::number(apartadas.size()) +
+                       QStringLiteral(" filas que alguien cambió después (ya no tienen la "
+                                      "cuenta ") +
+                       desde + QStringLiteral("):");
     constexpr int kEnElMensaje = 5;
     for (int i = 0; i < lista.filas.size() && i < kEnElMensaje; ++i)
         texto += QStringLiteral("\r\n") + lineaApartada(lista.filas[i]);

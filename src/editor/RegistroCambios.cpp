@@ -186,9 +186,9 @@ QString Cambiadas(Tabla t, const QString& lote, const QString& actual, MotorBD m
                   QStringLiteral(" WHERE ") + coincide(t, QStringLiteral("R"), motor) + u')';
     return QStringLiteral("SELECT R.Tabla, R.TC, R.SUCURSAL, R.NUMERO, R.LETRA, R.NUMERO_ASIENTO, "
                           "R.SECUENCIA, ") +
-           ahora + QStringLiteral(" FROM ") + kNombre + QStringLiteral(" R WHERE ") +
-           vivas(t, lote, QStringLiteral("R")) + QStringLiteral(" AND ") +
-           yaNoTiene(t, QStringLiteral("R"), actual, motor) +
+           ahora + QStringLiteral(", R.PERIODO, R.MES_OPERATIVO, R.TIPO_REG FROM ") + kNombre +
+           QStringLiteral(" R WHERE ") + vivas(t, lote, QStringLiteral("R")) +
+           QStringLiteral(" AND ") + yaNoTiene(t, QStringLiteral("R"), actual, motor) +
            QStringLiteral(" ORDER BY R.TC, R.SUCURSAL, R.NUMERO, R.LETRA, R.SECUENCIA");
 }
 

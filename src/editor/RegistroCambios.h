@@ -47,7 +47,8 @@ QString Registrar(Tabla t, const QString& lote, const QDateTime& fecha, const QS
 QString Auditar(Tabla t, const ModificacionesEnLote& m, MotorBD motor);
 
 // The live rows of tabla that no longer hold the account actual, as rows of
-// (table code, type, branch, number, letter, entry, line, account now).
+// (table code, type, branch, number, letter, entry, line, account now,
+// period, month, record type).
 QString Cambiadas(Tabla t, const QString& lote, const QString& actual, MotorBD motor);
 // Sets those rows apart.
 QString Apartar(Tabla t, const QString& lote, const QString& actual, MotorBD motor);

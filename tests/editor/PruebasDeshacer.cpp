@@ -138,6 +138,9 @@ TEST_F(Deshacer, UnaCorreccionQueOtroCambioDespuesQuedaComoEstaYSeNombra) {
     guion->verListas.enqueue(true);
     tecla(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(cuenta("AS", "00000001", 2), QStringLiteral("2.1.05"));
+    // The grid shows what the line holds now, and a correction of it is
+    // written again.
+    EXPECT_EQ(ventana->Grilla().Texto(3, Columnas::Cuenta), QStringLiteral("2.1.05"));
     ASSERT_EQ(guion->prompts.size(), 1);
     const QString m = guion->prompts[0].texto;
     EXPECT_TRUE(m.startsWith(QStringLiteral("Se deshizo: corrección de 1.1.01 a 5.1.01 en AS "
@@ -155,6 +158,8 @@ TEST_F(Deshacer, UnaCorreccionQueOtroCambioDespuesQuedaComoEstaYSeNombra) {
     tecla(Qt::Key_Y, Qt::ControlModifier);
     EXPECT_EQ(cuenta("AS", "00000001", 2), QStringLiteral("2.1.05"));
     EXPECT_EQ(valor("SELECT COUNT(*) FROM V_MV_CPTEACCIONES"), QStringLiteral("1"));
+    corregir(*ventana, 3, "4.1.01");
+    EXPECT_EQ(cuenta("AS", "00000001", 2), QStringLiteral("4.1.01"));
 }
 
 TEST_F(Deshacer, SinFilaDeAuditoriaNoHayCorreccion) {
@@ -236,6 +241,8 @@ TEST_F(Deshacer, UnReemplazoSeDeshaceSinTocarLoQueOtroCambioYSeRehace) {
     // Left alone: the line changed meanwhile, and the lines that held the
     // destination before the replacement.
     EXPECT_EQ(cuenta("RC", "00000005", 2), QStringLiteral("2.1.05"));
+    EXPECT_EQ(ventana->Grilla().Texto(fila("RC", "00000005", 2), Columnas::Cuenta),
+              QStringLiteral("2.1.05"));
     EXPECT_EQ(cuenta("FC", "00000010", 2), QStringLiteral("4.1.01"));
     EXPECT_EQ(cuenta("AS", "00000001", 3), QStringLiteral("4.1.01"));
     // The grid shows it without a reload.
@@ -249,7 +256,9 @@ TEST_F(Deshacer, UnReemplazoSeDeshaceSinTocarLoQueOtroCambioYSeRehace) {
         "tienen la cuenta 1.1.02: 1\r\nComprobantes de venta: 1\r\nComprobantes de compra: 0")))
         << m.toStdString();
     EXPECT_TRUE(m.contains(QStringLiteral(
-        "- Asientos RC 000100000005X, asiento 101, línea 2: ahora tiene la cuenta 2.1.05")))
+        "Quedó como estaba, sin tocar, 1 fila que alguien cambió después (ya no tiene la cuenta "
+        "4.1.01):\r\n- Asientos RC 000100000005X, asiento 101, línea 2: ahora tiene la cuenta "
+        "2.1.05")))
         << m.toStdString();
     ASSERT_EQ(guion->listasVistas.size(), 1);
     EXPECT_EQ(guion->listasVistas[0].filas,
