@@ -12,6 +12,7 @@
 #include "Sentencias.h"
 #include "Sesion.h"
 #include "SkinFramework.h"
+#include "TextosQtEnEspanol.h"
 #include <QLocale>
 
 void RestablecerProceso() {
@@ -33,5 +34,6 @@ void RestablecerProceso() {
     MotorSqlite::esperaOcupadaMs = MotorSqlite::kEsperaOcupadaMs;
     CargaAsientos::intervaloMs = CargaAsientos::kIntervaloMs;
     QLocale::setDefault(QLocale::system());
+    QuitarTextosQtEnEspanol();
     RestablecerSkinPrograma();
 }

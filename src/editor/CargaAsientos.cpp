@@ -3,6 +3,7 @@
 #include "CuentaPrincipal.h"
 #include "DB_Dll.h"
 #include "Dialogos.h"
+#include "Importes.h"
 #include "ModeloAsientos.h"
 #include "TextoSql.h"
 #include "TextoTecleado.h"
@@ -79,6 +80,18 @@ long cantidadDeFilas(Recordset& rs, const QString& filtro) {
 
 ResultadoCarga CargaAsientos::CargarAsientos(const ParametrosConsulta& parametros,
                                              const std::function<bool()>& datosCabecera) {
+    ResultadoCarga r = cargar(parametros, datosCabecera);
+    if (!r.conTotales) {
+        // A load cancelled or left on an error shows part of the selection:
+        // the totals are those of the lines it shows.
+        r.totales = CalculaDiferenciaDH(grilla_);
+        r.conTotales = true;
+    }
+    return r;
+}
+
+ResultadoCarga CargaAsientos::cargar(const ParametrosConsulta& parametros,
+                                     const std::function<bool()>& datosCabecera) {
     ResultadoCarga resultado;
     ContratoErrores contrato([](const ErrorVB& e) {
         return UtilGeneral::DialogoError(e, 18, QStringLiteral("CargarAsientos"));
@@ -178,11 +191,11 @@ ResultadoCarga CargaAsientos::CargarAsientos(const ParametrosConsulta& parametro
                 l.nombre = rs.Texto(c.nombre);
                 if (!l.nombre.isEmpty()) {
                     l.libro = rs.Texto(c.libro);
-                    l.netoGravado = rs.Texto(c.neto);
-                    l.noGravado = rs.Texto(c.noGravado);
-                    l.importeIva = rs.Texto(c.iva);
-                    l.importeIvaRecargo = rs.Texto(c.ivaRecargo);
-                    l.total = rs.Texto(c.total);
+                    l.netoGravado = Importes::Llano(rs.Valor(c.neto));
+                    l.noGravado = Importes::Llano(rs.Valor(c.noGravado));
+                    l.importeIva = Importes::Llano(rs.Valor(c.iva));
+                    l.importeIvaRecargo = Importes::Llano(rs.Valor(c.ivaRecargo));
+                    l.total = Importes::Llano(rs.Valor(c.total));
                 }
                 const int fila = grilla_.AgregarLinea(++numeroLinea, l);
                 ++resultado.lineas;
@@ -212,7 +225,10 @@ ResultadoCarga CargaAsientos::CargarAsientos(const ParametrosConsulta& parametro
     }
     contrato.paso([&] { gDB().CierraRecordset(&rs); });
     if (!contrato.paso([&] {
-            resultado.totales = CalculaDiferenciaDH(filtro);
+            // With "Contiene Cuenta" the grid shows only some vouchers of the
+            // filter: the totals are those of the grid, not of the filter.
+            resultado.totales =
+                contiene.isEmpty() ? CalculaDiferenciaDH(filtro) : CalculaDiferenciaDH(grilla_);
             resultado.conTotales = true;
         }))
         return resultado;

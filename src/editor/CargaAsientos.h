@@ -32,7 +32,9 @@ public:
     CargaAsientos(ModeloAsientos& grilla, AvanceCarga& avance) : grilla_(grilla), avance_(avance) {}
 
     // Loads the lines matching the parameters. datosCabecera tells, at every
-    // line, whether the principal-account data is wanted.
+    // line, whether the principal-account data is wanted. The totals are those
+    // of the filter, or those of the grid when it shows only part of the
+    // filter ("Contiene Cuenta", a cancelled or interrupted load).
     ResultadoCarga CargarAsientos(const ParametrosConsulta& parametros,
                                   const std::function<bool()>& datosCabecera);
 
@@ -41,6 +43,9 @@ public:
     static int intervaloMs;
 
 private:
+    ResultadoCarga cargar(const ParametrosConsulta& parametros,
+                          const std::function<bool()>& datosCabecera);
+
     ModeloAsientos& grilla_;
     AvanceCarga& avance_;
 };

@@ -1,4 +1,6 @@
 #include "ModeloAsientos.h"
+#include "CambiosEnPantalla.h"
+#include "Importes.h"
 #include "TextoSql.h"
 #include "UtilGeneral.h"
 #include <QBrush>
@@ -78,8 +80,11 @@ int ModeloAsientos::AgregarLinea(int numeroLinea, const DatosLinea& d) {
     bool esNumero = false;
     l.importe = d.importe.toDouble(&esNumero);
     const int tipo = d.importe.typeId();
+    // A driver may give decimals as text with a point: kept as the number
+    // too, so the grid shows it in the regional notation.
     esNumero = esNumero && (tipo == QMetaType::Double || tipo == QMetaType::Int ||
-                            tipo == QMetaType::LongLong || tipo == QMetaType::Float);
+                            tipo == QMetaType::LongLong || tipo == QMetaType::Float ||
+                            tipo == QMetaType::QString);
     l.importeTexto = esNumero ? -1 : pool_.indice(UtilGeneral::ValorTexto(d.importe));
     // Customer, supplier and cheque lines cannot be edited.
     l.editable = d.tipoVista.compare(QStringLiteral("CL"), Qt::CaseInsensitive) != 0 &&
@@ -202,7 +207,7 @@ QString ModeloAsientos::textoSinCambios(int fila, int columna) const {
     const Linea& l = lineas_[static_cast<std::size_t>(f)];
     auto importe = [&] {
         return l.importeTexto >= 0 ? pool_.texto(l.importeTexto)
-                                   : UtilGeneral::ValorTexto(l.importe);
+                                   : Importes::Llano(QVariant(l.importe));
     };
     switch (columna) {
     case Columnas::Linea:
@@ -293,8 +298,46 @@ void ModeloAsientos::QuitarCambio(int fila, int columna) {
 void ModeloAsientos::FijarTexto(int fila, int columna, const QString& texto) {
     if (!EsLinea(fila) || columna < 0 || columna >= columnas_)
         return;
-    cambios_.insert(claveCambio(filas_[fila - 1], columna), texto);
+    const QString t = columna == Columnas::Debe || columna == Columnas::Haber
+                          ? Importes::Llano(QVariant(UtilGeneral::ValorNumero(texto)))
+                          : texto;
+    const quint64 clave = claveCambio(filas_[fila - 1], columna);
+    if (t == textoSinCambios(fila, columna))
+        cambios_.remove(clave);
+    else
+        cambios_.insert(clave, t);
     emit dataChanged(index(fila - 1, columna), index(fila - 1, columna));
+}
+
+bool ModeloAsientos::CambiadoEnPantalla(int fila, int columna) const {
+    if (cambios_.isEmpty() || !EsLinea(fila) ||
+        (columna != Columnas::Cuenta && columna != Columnas::Debe && columna != Columnas::Haber))
+        return false;
+    return cambios_.contains(claveCambio(filas_[fila - 1], columna));
+}
+
+bool ModeloAsientos::HayImportesCambiados() const {
+    for (auto it = cambios_.keyBegin(); it != cambios_.keyEnd(); ++it) {
+        const auto columna = static_cast<int>(*it & 0xFF);
+        if (columna == Columnas::Debe || columna == Columnas::Haber)
+            return true;
+    }
+    return false;
+}
+
+std::int64_t ModeloAsientos::Importe(int fila, int columna, int decimales) const {
+    const Linea* l = linea(fila);
+    if (l == nullptr || (columna != Columnas::Debe && columna != Columnas::Haber))
+        return 0;
+    if (!cambios_.isEmpty()) {
+        const auto it = cambios_.constFind(claveCambio(filas_[fila - 1], columna));
+        if (it != cambios_.constEnd())
+            return Importes::EnUnidades(it.value(), decimales);
+    }
+    if (l->debeHaber != (columna == Columnas::Debe ? 'D' : 'H'))
+        return 0;
+    return l->importeTexto >= 0 ? Importes::EnUnidades(pool_.texto(l->importeTexto), decimales)
+                                : Importes::EnUnidades(l->importe, decimales);
 }
 
 void ModeloAsientos::Ordenar(int columna) {
@@ -350,6 +393,8 @@ QVariant ModeloAsientos::data(const QModelIndex& index, int role) const {
     case Qt::ForegroundRole:
         if (EsCabecera(fila) && (col == 1 || col == 2))
             return QBrush(Qt::white);
+        if (CambiadoEnPantalla(fila, col))
+            return QBrush(Colores::AQColor(Colores::NaranjaOscuro));
         return {};
     case Qt::FontRole:
         if (EsCabecera(fila) && (col == 1 || col == 2)) {
@@ -357,6 +402,15 @@ QVariant ModeloAsientos::data(const QModelIndex& index, int role) const {
             f.setBold(true);
             return f;
         }
+        if (CambiadoEnPantalla(fila, col)) {
+            QFont f;
+            f.setItalic(true);
+            return f;
+        }
+        return {};
+    case Qt::ToolTipRole:
+        if (CambiadoEnPantalla(fila, col))
+            return CambiosEnPantalla::AvisoCelda(col, textoSinCambios(fila, col));
         return {};
     case Qt::TextAlignmentRole:
         if (col == Columnas::Debe || col == Columnas::Haber || (col >= 7 && col <= 11))

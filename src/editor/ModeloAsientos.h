@@ -19,6 +19,8 @@ constexpr std::uint32_t Gris = 0xE0E0E0;    // RGB(224, 224, 224): the editable 
 constexpr std::uint32_t Celeste = 0xFFFF00; // RGB(0, 255, 255)
 constexpr std::uint32_t Blanco = 0xFFFFFF;
 constexpr std::uint32_t Rojo = 0x0000FF; // RGB(255, 0, 0)
+// RGB(160, 64, 0): text changed on screen; 4.9:1 on the editable grey.
+constexpr std::uint32_t NaranjaOscuro = 0x0040A0;
 QColor AQColor(std::uint32_t rgb);
 } // namespace Colores
 
@@ -80,6 +82,8 @@ public:
     // Changes of the editor: a new account (the line key follows it), a new
     // text in any other cell, a cell back to the text the load gave it.
     void FijarCuenta(int fila, const QString& cuenta, const QString& descripcion);
+    // A text equal to the loaded one is no change; an amount cell keeps the
+    // amount as a plain regional number (what the totals count).
     void FijarTexto(int fila, int columna, const QString& texto);
     void QuitarCambio(int fila, int columna);
     // The lines among identidades (IdentidadLinea) whose key names desde
@@ -87,6 +91,15 @@ public:
     // than the editor. Returns how many.
     int CambiarCuentaDeLineas(const QSet<QString>& identidades, const QString& desde,
                               const QString& hacia, const QString& descripcion);
+
+    // A cell changed on screen and not written: an amount (never written) or
+    // an account not confirmed with Enter. Shown in its own style.
+    bool CambiadoEnPantalla(int fila, int columna) const;
+    // Whether some debit or credit cell holds an amount changed on screen.
+    bool HayImportesCambiados() const;
+    // The amount of a debit or credit cell in units of 10^-decimales, as the
+    // totals count it (see Importes::EnUnidades); 0 for any other cell.
+    std::int64_t Importe(int fila, int columna, int decimales) const;
 
     // The line key without its account: the same journal line whatever
     // account it holds. Empty for a row that is not a line.

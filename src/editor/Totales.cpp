@@ -1,5 +1,7 @@
 #include "Totales.h"
+#include "CambiosEnPantalla.h"
 #include "DB_Dll.h"
+#include "Importes.h"
 #include "ModeloAsientos.h"
 #include "Sesion.h"
 #include "UtilGeneral.h"
@@ -7,9 +9,6 @@
 #include <cmath>
 
 namespace {
-// The workstation's number of fractional digits for amounts.
-constexpr int kDecimalesDelEquipo = 2;
-
 double redondear(double v, int decimales) {
     const double f = std::pow(10.0, decimales);
     return std::round(v * f) / f;
@@ -21,39 +20,42 @@ int decimalesEfectivos(int decimales) {
                 ? static_cast<int>(UtilGeneral::ValorNumero(sesion().gCantidadDecimales))
                 : decimales;
     if (n == 0)
-        n = kDecimalesDelEquipo;
+        n = Importes::kDecimalesDelEquipo;
     return n < 0 ? 0 : n;
 }
 
-// A grid or query amount, rounded to the session's decimals.
-double importe(const QString& texto) {
-    return redondear(UtilGeneral::ValorNumero(texto), decimalesEfectivos(-1));
-}
-
-QString numeroLlano(double v) {
-    QLocale l;
-    l.setNumberOptions(QLocale::OmitGroupSeparator);
-    return l.toString(v, 'g', 15);
-}
-
-TotalesDH componer(double debe, double haber) {
+// Debit and credit in units of the session's decimals: exact sums.
+TotalesDH componer(std::int64_t debe, std::int64_t haber, int decimales, bool incluyeCambios) {
     TotalesDH t;
-    t.debe = debe;
-    t.haber = haber;
-    const QString dif = FmtMoneda(UtilGeneral::ValorTexto(debe - haber), -1, false, 0);
-    t.texto = QStringLiteral("Debe : ") + numeroLlano(debe) + QStringLiteral("\r\nHaber : ") +
-              numeroLlano(haber) + QStringLiteral("\r\nDif : ") + dif;
-    t.hayDiferencia = UtilGeneral::ValorNumero(dif) != 0.0;
+    t.debe = Importes::ComoNumero(debe, decimales);
+    t.haber = Importes::ComoNumero(haber, decimales);
+    std::int64_t diferencia = debe;
+    Importes::Sumar(diferencia, -haber);
+    t.hayDiferencia = diferencia != 0;
+    t.incluyeCambios = incluyeCambios;
+    t.texto = QStringLiteral("Debe : ") + Importes::Llano(debe, decimales) +
+              QStringLiteral("\r\nHaber : ") + Importes::Llano(haber, decimales) +
+              QStringLiteral("\r\nDif : ") +
+              FmtMoneda(Importes::Llano(diferencia, decimales), -1, false, 0);
+    if (incluyeCambios)
+        t.texto += QStringLiteral("\r\n") + CambiosEnPantalla::LineaTotales();
     return t;
 }
 
-double suma(const QString& sql, const QString& columna) {
+std::int64_t suma(const QString& sql, const QString& columna, int decimales) {
     Recordset rs;
     QString s = sql;
     gDB().AbrirRecordset(s, rs, nullptr, Cursores::SoloAdelante, Bloqueos::SoloLectura, -1, true);
-    double r = 0;
-    if (rs.State() == 1 && !rs.Eof())
-        r = importe(UtilGeneral::ValorTexto(rs(columna)));
+    std::int64_t r = 0;
+    if (rs.State() == 1 && !rs.Eof()) {
+        // A sum arrives as a number (never through a text in exponent form);
+        // a driver that gives decimals as text gives them with a point.
+        const QVariant v = rs(columna);
+        bool esNumero = false;
+        const double d = v.isNull() ? 0.0 : v.toDouble(&esNumero);
+        r = esNumero ? Importes::EnUnidades(d, decimales)
+                     : Importes::EnUnidades(UtilGeneral::ValorTexto(v), decimales);
+    }
     gDB().CierraRecordset(&rs);
     return r;
 }
@@ -65,7 +67,12 @@ QString FmtMoneda(const QString& valor, int decimales, bool separadores, int anc
     const int n = decimalesEfectivos(decimales);
     QLocale l;
     l.setNumberOptions(QLocale::OmitGroupSeparator);
-    QString r = l.toString(redondear(UtilGeneral::ValorNumero(valor), n), 'f', n);
+    // Rounded on the decimal value, half away from zero: 0.285 gives 0.29,
+    // where rounding its binary double would give 0.28.
+    QString r =
+        n <= Importes::kMaxDecimales
+            ? Importes::ConDecimales(Importes::EnUnidades(UtilGeneral::ValorNumero(valor), n), n)
+            : l.toString(redondear(UtilGeneral::ValorNumero(valor), n), 'f', n);
     if (separadores) {
         // Thousands grouped every three digits, whatever the locale's own rule.
         const int signo =
@@ -86,23 +93,25 @@ TotalesDH CalculaDiferenciaDH(QString& condicion) {
     if (!condicion.isEmpty() &&
         condicion.left(4).trimmed().compare(QStringLiteral("and"), Qt::CaseInsensitive) != 0)
         condicion = QStringLiteral(" and ") + condicion;
-    const double debe = suma(
+    const int n = Importes::Decimales();
+    const std::int64_t debe = suma(
         QStringLiteral("SELECT SUM(IMPORTE) AS DEBE  FROM MV_ASIENTOS WHERE [DEBE-HABER]='D' ") +
             condicion,
-        QStringLiteral("DEBE"));
-    const double haber = suma(
+        QStringLiteral("DEBE"), n);
+    const std::int64_t haber = suma(
         QStringLiteral("SELECT SUM(IMPORTE) AS HABER  FROM MV_ASIENTOS WHERE [DEBE-HABER]='H' ") +
             condicion,
-        QStringLiteral("Haber"));
-    return componer(debe, haber);
+        QStringLiteral("Haber"), n);
+    return componer(debe, haber, n, false);
 }
 
 TotalesDH CalculaDiferenciaDH(const ModeloAsientos& grilla) {
-    double debe = 0;
-    double haber = 0;
+    const int n = Importes::Decimales();
+    std::int64_t debe = 0;
+    std::int64_t haber = 0;
     for (int fila = 1; fila < grilla.FilasGrid(); ++fila) {
-        debe += importe(grilla.Texto(fila, Columnas::Debe));
-        haber += importe(grilla.Texto(fila, Columnas::Haber));
+        Importes::Sumar(debe, grilla.Importe(fila, Columnas::Debe, n));
+        Importes::Sumar(haber, grilla.Importe(fila, Columnas::Haber, n));
     }
-    return componer(debe, haber);
+    return componer(debe, haber, n, grilla.HayImportesCambiados());
 }

@@ -3,7 +3,27 @@
 #include <QDate>
 #include <QFontMetrics>
 #include <QRegularExpression>
+#include <algorithm>
 #include <cmath>
+
+namespace {
+// A number with up to 15 significant digits, never in exponent form: read
+// back by ValorNumero, 3.35e-08 would be 3.35.
+QString textoDecimal(double d) {
+    QString t = QString::number(d, 'g', 15);
+    if (!t.contains(u'e'))
+        return t;
+    const int exponente = static_cast<int>(std::floor(std::log10(std::fabs(d))));
+    t = QString::number(d, 'f', std::clamp(14 - exponente, 0, 330));
+    if (t.contains(u'.')) {
+        while (t.endsWith(u'0'))
+            t.chop(1);
+        if (t.endsWith(u'.'))
+            t.chop(1);
+    }
+    return t;
+}
+} // namespace
 
 namespace UtilGeneral {
 
@@ -15,7 +35,7 @@ QString ValorTexto(const QVariant& valor) {
         const double d = valor.toDouble();
         if (std::floor(d) == d && std::fabs(d) < 1e15)
             return QString::number(static_cast<long long>(d));
-        return QString::number(d, 'g', 15);
+        return textoDecimal(d);
     }
     return valor.toString();
 }

@@ -11,7 +11,8 @@ enum class MotorBD { SqlServer, Oracle, Sqlite };
 
 namespace UtilGeneral {
 
-// Text of a field or value; empty text for null.
+// Text of a field or value; empty text for null. A number is written with a
+// point and up to 15 significant digits, never in exponent form.
 QString ValorTexto(const QVariant& valor);
 // The leading number of a text, with four decimals; 0 for empty or non-numeric
 // text. A comma or a point may be the decimal separator.

@@ -131,7 +131,8 @@ TEST_F(Edicion, UnImporteCambiaLosTotalesYNoSeGraba) {
     EXPECT_EQ(base->base().valor(
                   QStringLiteral("SELECT IMPORTE FROM MV_ASIENTOS WHERE TC='AS' AND SECUENCIA=2")),
               QStringLiteral("50"));
-    EXPECT_EQ(ventana->LblSuma->text(), QStringLiteral("Debe : 50\nHaber : 40\nDif : 10.00"));
+    EXPECT_EQ(ventana->LblSuma->text(),
+              QStringLiteral("Debe : 50\nHaber : 40\nDif : 10.00\nCon importes no grabados"));
 }
 
 TEST_F(Edicion, TarjetaYaPresentadaSeRechaza) {

@@ -2,14 +2,22 @@
 #include "ContratoErrores.h"
 #include "DialogosQt.h"
 #include "ReinicioProceso.h"
+#include "TextosQtEnEspanol.h"
 #include "VentanaLista.h"
 #include <QApplication>
+#include <QCalendarWidget>
+#include <QFileDialog>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTableView>
 #include <QTimer>
+#include <QToolButton>
 #include <gtest/gtest.h>
+#include <memory>
 
 namespace {
 // Presses Enter on the message box as soon as it is on screen and notes the
@@ -87,4 +95,65 @@ TEST(DialogosQt, LaListaDeUnMensajeSeAbreSinContestarlo) {
     EXPECT_EQ(titulo, QStringLiteral("Líneas"));
     EXPECT_EQ(filas, 2);
     EXPECT_TRUE(abiertaTrasLaLista);
+}
+
+TEST(DialogosQt, ElCalendarioHablaCastellanoSeaCualSeaElIdiomaDelSistema) {
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    QString mes;
+    QStringList meses;
+    QString dias;
+    QTimer::singleShot(0, [&] {
+        QWidget* ventana = QApplication::activeModalWidget();
+        ASSERT_NE(ventana, nullptr);
+        auto* cal = ventana->findChild<QCalendarWidget*>();
+        ASSERT_NE(cal, nullptr);
+        auto* boton = cal->findChild<QToolButton*>(QStringLiteral("qt_calendar_monthbutton"));
+        ASSERT_NE(boton, nullptr);
+        mes = boton->text();
+        for (const QAction* a : boton->menu()->actions())
+            meses << a->text();
+        auto* vista = cal->findChild<QTableView*>(QStringLiteral("qt_calendar_calendarview"));
+        ASSERT_NE(vista, nullptr);
+        for (int c = 0; c < vista->model()->columnCount(); ++c)
+            dias += vista->model()->index(0, c).data().toString() + u' ';
+        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QApplication::sendEvent(vista, &enter);
+    });
+    EXPECT_EQ(DialogosQt().Calendario(QStringLiteral("05/03/2024")), QStringLiteral("05/03/2024"));
+    EXPECT_EQ(mes, QStringLiteral("marzo"));
+    EXPECT_EQ(meses.first(), QStringLiteral("enero"));
+    EXPECT_EQ(meses.last(), QStringLiteral("diciembre"));
+    EXPECT_TRUE(dias.contains(QStringLiteral("lun"))) << dias.toStdString();
+    EXPECT_FALSE(dias.contains(QStringLiteral("Mon"))) << dias.toStdString();
+}
+
+TEST(TextosQtEnEspanol, MenuDeLosCuadrosDeTextoYSelectorDeArchivos) {
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    auto menu = [] {
+        QLineEdit e;
+        const std::unique_ptr<QMenu> m(e.createStandardContextMenu());
+        QStringList textos;
+        for (const QAction* a : m->actions())
+            if (!a->isSeparator())
+                textos << a->text().section(u'\t', 0, 0);
+        return textos;
+    };
+    InstalarTextosQtEnEspanol();
+    InstalarTextosQtEnEspanol(); // twice is the same
+    EXPECT_EQ(menu(), QStringList({"&Deshacer", "&Rehacer", "Cor&tar", "&Copiar", "&Pegar",
+                                   "Eliminar", "Seleccionar todo"}));
+    QFileDialog d;
+    d.setOption(QFileDialog::DontUseNativeDialog);
+    QStringList etiquetas;
+    for (const QLabel* l : d.findChildren<QLabel*>())
+        etiquetas << l->text();
+    for (const QAbstractButton* b : d.findChildren<QAbstractButton*>())
+        etiquetas << (b->text().isEmpty() ? b->toolTip() : b->text());
+    for (const char* esperado : {"Buscar en:", "&Nombre del archivo:", "Archivos de tipo:",
+                                 "&Abrir", "Cancelar", "Atrás", "Carpeta superior"})
+        EXPECT_TRUE(etiquetas.contains(QString::fromUtf8(esperado)))
+            << esperado << ": " << etiquetas.join(u'|').toStdString();
+    // The process reset takes them out.
+    RestablecerProceso();
+    EXPECT_EQ(menu().first(), QStringLiteral("&Undo"));
 }

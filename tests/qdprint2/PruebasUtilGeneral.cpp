@@ -66,6 +66,12 @@ TEST(TextosCortos, AlineanRecortanYCuentan) {
     EXPECT_EQ(ValorTexto(QVariant(QMetaType(QMetaType::QString))), QString());
     EXPECT_EQ(ValorTexto(1500.0), QStringLiteral("1500"));
     EXPECT_EQ(ValorTexto(12.25), QStringLiteral("12.25"));
+    // Never in exponent form, which ValorNumero would read as its mantissa.
+    EXPECT_EQ(ValorTexto(3.35e-08), QStringLiteral("0.0000000335"));
+    EXPECT_EQ(ValorNumero(ValorTexto(3.35e-08)), 0.0);
+    EXPECT_EQ(ValorTexto(-0.00005), QStringLiteral("-0.00005"));
+    EXPECT_EQ(ValorTexto(2.5e15), QStringLiteral("2500000000000000"));
+    EXPECT_EQ(ValorTexto(1.25e20), QStringLiteral("125000000000000000000"));
 }
 
 TEST(LiteralFecha, EsUnValorSqlCompletoParaCadaMotor) {

@@ -2,6 +2,7 @@
 #include "AplicarApariencia.h"
 #include "BarraEstado.h"
 #include "CajaProgreso.h"
+#include "CambiosEnPantalla.h"
 #include "CargaAsientos.h"
 #include "Configuracion.h"
 #include "ConsultaEntidad.h"
@@ -158,7 +159,9 @@ FrmTarquel::FrmTarquel(QWidget* parent)
     MSFlexGrid1->setWordWrap(false);
     MSFlexGrid1->setTabKeyNavigation(false); // Tab leaves the grid, as it leaves any field
     LblSuma = new QLabel(QStringLiteral("Debe:"), this);
-    LblSuma->setGeometry(RectTwips(9960, 1080, 2655, 615));
+    // Room for a fourth line, when the totals count amounts changed on screen.
+    LblSuma->setGeometry(RectTwips(9960, 1080, 2655, 975));
+    LblSuma->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     LblSuma->setFont(QFont(QStringLiteral("Calibri"), 9));
     LblSuma->setAutoFillBackground(true);
     sbStatusBar = new BarraEstado(this);
@@ -327,6 +330,7 @@ bool FrmTarquel::rechazarDuranteCarga() {
 
 void FrmTarquel::MostrarTotales(const TotalesDH& t) {
     LblSuma->setText(QString(t.texto).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    LblSuma->setToolTip(t.incluyeCambios ? CambiosEnPantalla::AvisoTotales() : QString());
     QPalette p = LblSuma->palette();
     // The program's button colour: a skin may paint the window itself with a
     // gradient, which has no single colour.
@@ -591,10 +595,8 @@ void FrmTarquel::UtilVex1_click(const QString& texto) {
     } else if (t == QLatin1String("CANCELAR")) {
         InicializaGrids();
     } else if (t == QLatin1String("GRABAR")) {
-        dialogos().Mensaje(
-            QStringLiteral("LOS DATOS SE GRABAN AUTOMATICAMENTE CADA VEZ QUE PULSA LA TECLA ENTER "
-                           "AL MODIFICAR UN DATO"),
-            EstilosMensaje::SoloAceptar, QString());
+        dialogos().Mensaje(CambiosEnPantalla::MensajeGrabar(modelo_->HayImportesCambiados()),
+                           EstilosMensaje::SoloAceptar, QString());
     } else if (t == QLatin1String("CONSULTAR")) {
         CmdConsultar();
     } else if (t == QLatin1String("REPORTE")) {

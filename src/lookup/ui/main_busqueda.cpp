@@ -13,6 +13,7 @@
 #include "ContratoErrores.h"
 #include "GeneradorDemo.h"
 #include "PartesBusqueda.h"
+#include "TextosQtEnEspanol.h"
 #include "VentanaBusqueda.h"
 #include <QApplication>
 #include <QComboBox>
@@ -25,6 +26,7 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tarquel_busqueda"));
+    InstalarTextosQtEnEspanol();
     QCommandLineParser opciones;
     opciones.setApplicationDescription(
         QStringLiteral("El control de búsqueda de códigos sobre la base de demostración."));

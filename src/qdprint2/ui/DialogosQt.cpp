@@ -2,6 +2,7 @@
 #include "BusquedaQt.h"
 #include "CajaMensaje.h"
 #include "ContratoErrores.h"
+#include "TextosQtEnEspanol.h"
 #include "UtilGeneral.h"
 #include <QApplication>
 #include <QCalendarWidget>
@@ -72,6 +73,7 @@ QString DialogosQt::Calendario(const QString& inicial) {
     QDialog d;
     d.setWindowTitle(QStringLiteral("Calendario"));
     auto* cal = new QCalendarWidget(&d);
+    cal->setLocale(LocaleEspanol()); // month and day names in Spanish, whatever the system's
     const QDate fecha = UtilGeneral::LeerFecha(inicial);
     cal->setSelectedDate(fecha.isValid() ? fecha : QDate::currentDate());
     auto* botones = new QDialogButtonBox(&d);
