@@ -14,9 +14,12 @@ std::optional<CabeceraSqlite> CabeceraSqlite::Leer(const QString& archivo) {
     QFile f(archivo);
     if (!f.open(QIODevice::ReadOnly))
         return std::nullopt;
+    return Interpretar(f.read(100), f.size());
+}
+
+CabeceraSqlite CabeceraSqlite::Interpretar(const QByteArray& b, qint64 tamanoArchivo) {
     CabeceraSqlite c;
-    c.tamanoArchivo = f.size();
-    const QByteArray b = f.read(100);
+    c.tamanoArchivo = tamanoArchivo;
     if (b.size() < 100)
         return c;
     c.firma = b.startsWith(QByteArrayLiteral("SQLite format 3\0"));

@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QSqlQuery>
 #include <QUrl>
+#include <algorithm>
 #include <sqlite3.h>
 
 int MotorSqlite::esperaOcupadaMs = MotorSqlite::kEsperaOcupadaMs;
@@ -29,6 +30,27 @@ void vigilarAperturas() {
         return true;
     }();
     (void)registrado;
+}
+
+// The header of the open connection's file, read through the connection's own
+// file. A second handle on the file would not do: closing it drops every lock
+// the process holds on the file, and another program closing the database
+// could then take it and remove the log this connection is writing to.
+std::optional<CabeceraSqlite> cabeceraDeLaConexion(sqlite3* h) {
+    sqlite3_file* f = nullptr;
+    if (sqlite3_file_control(h, "main", SQLITE_FCNTL_FILE_POINTER, &f) != SQLITE_OK ||
+        f == nullptr || f->pMethods == nullptr)
+        return std::nullopt;
+    sqlite3_int64 tamano = 0;
+    if (f->pMethods->xFileSize(f, &tamano) != SQLITE_OK)
+        return std::nullopt;
+    QByteArray inicio(100, '\0');
+    const int rc = f->pMethods->xRead(f, inicio.data(), static_cast<int>(inicio.size()), 0);
+    if (rc == SQLITE_IOERR_SHORT_READ)
+        inicio.truncate(static_cast<int>(std::min<sqlite3_int64>(tamano, inicio.size())));
+    else if (rc != SQLITE_OK)
+        return std::nullopt;
+    return CabeceraSqlite::Interpretar(inicio, tamano);
 }
 } // namespace
 
@@ -130,7 +152,12 @@ std::optional<ErrorProveedor> MotorSqlite::comprobarAlAbrir(QSqlDatabase& db) {
     QSqlQuery q(db);
     if (!q.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")) || !q.next())
         return mapearError(q.lastError(), QVariant());
-    const auto cabecera = CabeceraSqlite::Leer(archivo_);
+    // Only through a connection of the SQLite this program links: under a Qt
+    // driver carrying its own, the check is skipped, and a file cut short
+    // shows as damaged when its missing pages are read.
+    sqlite3* h = FlujoSqlite::Handle(db);
+    const auto cabecera =
+        h != nullptr && h == gUltimaAbierta ? cabeceraDeLaConexion(h) : std::nullopt;
     if (cabecera && cabecera->truncado()) {
         ErrorProveedor e;
         e.Number = CodigosError::FalloProveedor;

@@ -1,9 +1,13 @@
 #include "EdicionGrilla.h"
+#include "AutorDelCambio.h"
 #include "ContratoErrores.h"
 #include "DB_Dll.h"
 #include "Dialogos.h"
 #include "FallosEscritura.h"
+#include "HistorialCambios.h"
 #include "ModeloAsientos.h"
+#include "RegistroAcciones.h"
+#include "RegistroCambios.h"
 #include "TextoSql.h"
 #include "TextoTecleado.h"
 #include "Transaccion.h"
@@ -66,12 +70,14 @@ void deshacerEdicion(ModeloAsientos& grilla, int fila) {
 }
 
 // The cell shows what the database holds for the line: the account and its
-// description read again.
-void mostrarLoQueHayEnLaBase(ModeloAsientos& grilla, int fila) {
+// description read again. Returns the account, empty when the line was not
+// found.
+QString mostrarLoQueHayEnLaBase(ModeloAsientos& grilla, int fila) {
     deshacerEdicion(grilla, fila);
     const QString resto = grilla.ClaveSinCuenta(fila);
+    QString cuenta;
     if (resto.isEmpty())
-        return;
+        return cuenta;
     IgnorandoErrores([&] {
         Recordset rs;
         gDB().AbrirRecordset(
@@ -80,11 +86,13 @@ void mostrarLoQueHayEnLaBase(ModeloAsientos& grilla, int fila) {
                 "JOIN MA_CUENTAS ON MV_ASIENTOS.CUENTA = MA_CUENTAS.CODIGO WHERE") +
                 resto,
             rs);
-        if (rs.State() == 1 && !rs.Eof())
-            grilla.FijarCuenta(fila, UtilGeneral::ValorTexto(rs.Valor(0)),
-                               UtilGeneral::ValorTexto(rs.Valor(1)));
+        if (rs.State() == 1 && !rs.Eof()) {
+            cuenta = UtilGeneral::ValorTexto(rs.Valor(0));
+            grilla.FijarCuenta(fila, cuenta, UtilGeneral::ValorTexto(rs.Valor(1)));
+        }
         gDB().CierraRecordset(&rs);
     });
+    return cuenta;
 }
 
 // The presentation number of the line's card coupon, empty when the coupon
@@ -106,19 +114,37 @@ std::optional<QString> presentacion(const QString& clave) {
 }
 
 struct EscrituraLinea {
+    bool escrita = false;
     long filas = 0;
     std::optional<FalloEscritura> fallo;
 };
 
 // Runs the update of one line in a transaction that is kept only when the
-// statement reached exactly one row.
-EscrituraLinea escribirUnaLinea(const QString& sql) {
+// statement reached exactly one row, together with the line's change record
+// and its audit row: without them the line is not written either.
+EscrituraLinea escribirUnaLinea(const QString& sql, const QString& clave, const CambioCuenta& c) {
+    using namespace RegistroCambios;
     EscrituraLinea r;
+    const MotorBD motor = gDB().motor();
+    const ModificacionesEnLote m{QStringLiteral("Imputación: ") + c.antes + QStringLiteral(" -> ") +
+                                     c.despues,
+                                 c.despues, c.lote, FechaServidor()};
     try {
         Transaccion t;
+        const long registradas = t.Ejecutar(
+            Registrar(Tabla::Asientos, c.lote, m.fecha, c.despues, clave, true, motor), false);
         r.filas = t.Ejecutar(sql, false);
-        if (r.filas == 1)
+        // The record and the update name the same line in one transaction:
+        // they differ only if the line moved between them.
+        if (registradas != r.filas)
+            r.filas = 0;
+        if (r.filas == 1) {
+            if (t.Ejecutar(Auditar(Tabla::Asientos, m, motor), false) != 1)
+                throw ErrorVB(CodigosError::FalloProveedor,
+                              QStringLiteral("no se escribió la fila de auditoría"));
             t.Confirmar();
+            r.escrita = true;
+        }
     } catch (const ErrorVB& e) {
         const Conexion& cn = gDB().conexion();
         r.fallo = ClasificarFallo(e, cn.Errors, cn.State() == 1);
@@ -128,7 +154,7 @@ EscrituraLinea escribirUnaLinea(const QString& sql) {
 } // namespace
 
 ResultadoUpdate UpdateaCampo(ModeloAsientos& grilla, int fila, int columna, const QString& campo,
-                             const QString& valor) {
+                             const QString& valor, HistorialCambios& historial) {
     if (!grilla.EsEditable(fila, columna))
         return ResultadoUpdate::NoEscrito;
     const QString v = SinCaracteresDeControl(valor).trimmed();
@@ -156,9 +182,24 @@ ResultadoUpdate UpdateaCampo(ModeloAsientos& grilla, int fila, int columna, cons
             EstilosMensaje::Informacion, kTitulo);
         return ResultadoUpdate::Rechazado;
     }
+    if (!historial.Preparar()) {
+        deshacerEdicion(grilla, fila);
+        return ResultadoUpdate::Rechazado;
+    }
     const bool tarjeta = grilla.Texto(fila, Columnas::CuentaPrincipal)
                              .trimmed()
                              .compare(QStringLiteral("TJ"), Qt::CaseInsensitive) == 0;
+    const QString cargada = grilla.CuentaClave(fila);
+    const DatosComprobante cpte = grilla.ComprobanteDe(fila).value_or(DatosComprobante{});
+    const CambioCuenta cambio{RegistroCambios::NuevoLote(),
+                              QStringLiteral("corrección de ") + cargada + QStringLiteral(" a ") +
+                                  v + QStringLiteral(" en ") + cpte.tc.trimmed() + u' ' +
+                                  cpte.sucursal + cpte.numero + cpte.letra +
+                                  QStringLiteral(" línea ") + grilla.Texto(fila, Columnas::Linea),
+                              cargada,
+                              v,
+                              true,
+                              tarjeta};
     const QString sql =
         QStringLiteral("UPDATE MV_ASIENTOS SET ") + campo + QStringLiteral(" = '") +
         TextoSql::Comillas(v) +
@@ -167,26 +208,32 @@ ResultadoUpdate UpdateaCampo(ModeloAsientos& grilla, int fila, int columna, cons
                  : QStringLiteral("',TJ_NroSocio='',TJ_NroCupon='',TJ_Cuotas='',TJ_Autorizo='',"
                                   "TJ_Observaciones='' WHERE ")) +
         clave;
-    const EscrituraLinea r = escribirUnaLinea(sql);
-    if (r.filas == 1) {
+    const EscrituraLinea r = escribirUnaLinea(sql, clave, cambio);
+    if (r.escrita) {
         // The line key follows the new account, so a later correction reaches it.
         grilla.FijarCuenta(fila, v, grilla.Texto(fila, Columnas::Descripcion));
+        historial.Agregar(cambio);
         return ResultadoUpdate::Escrito;
     }
     // Without a link the line cannot be read again: it shows what the load
     // read, and the next statement takes the lost-connection path.
+    QString actual;
     if (r.fallo && r.fallo->causa == CausaFallo::SinConexion)
         deshacerEdicion(grilla, fila);
     else
-        mostrarLoQueHayEnLaBase(grilla, fila);
+        actual = mostrarLoQueHayEnLaBase(grilla, fila);
     QString mensaje;
-    if (r.fallo)
+    if (r.fallo) {
         mensaje = MensajeFallo(QStringLiteral("La corrección de la cuenta no se grabó"), *r.fallo);
-    else if (r.filas == 0)
-        // Another user or program changed the line since it was loaded.
+    } else if (r.filas == 0) {
+        // Another user or program changed the line since it was loaded: the
+        // audit rows of the voucher may tell who and when.
         mensaje = QStringLiteral("La línea cambió desde que se cargó la consulta: no se grabó. La "
                                  "grilla muestra lo que tiene ahora la base de datos.");
-    else
+        const QString autor = AutorDelCambio(cpte, cargada, actual);
+        if (!autor.isEmpty())
+            mensaje += QStringLiteral("\r\n") + autor;
+    } else
         mensaje = QStringLiteral("La corrección de la cuenta no se grabó: alcanzaba ") +
                   QString::number(r.filas) +
                   QStringLiteral(" líneas en lugar de una y se deshizo. La grilla muestra lo que "

@@ -4,6 +4,7 @@
 // its journal line.
 #include <QString>
 
+class HistorialCambios;
 class ModeloAsientos;
 
 struct ConfigEditor {
@@ -28,7 +29,9 @@ enum class ResultadoUpdate {
 };
 
 // Writes a confirmed account of the cell to the journal line of its row, in a
-// transaction kept only when the update reached exactly that line. Amounts
-// are never written.
+// transaction kept only when the update reached exactly that line, with the
+// line's change record and audit row; the correction joins the session's
+// history. Amounts are never written. When the line changed since the load,
+// the message tells who changed it, if the audit rows say so.
 ResultadoUpdate UpdateaCampo(ModeloAsientos& grilla, int fila, int columna, const QString& campo,
-                             const QString& valor);
+                             const QString& valor, HistorialCambios& historial);

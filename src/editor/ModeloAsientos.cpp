@@ -171,6 +171,11 @@ QString ModeloAsientos::ClaveSinCuenta(int fila) const {
     return l != nullptr ? claveSinCuenta(*l) : QString();
 }
 
+QString ModeloAsientos::CuentaClave(int fila) const {
+    const Linea* l = linea(fila);
+    return l != nullptr ? pool_.texto(l->cuenta) : QString();
+}
+
 QString ModeloAsientos::IdentidadLinea(int fila) const {
     const Linea* l = linea(fila);
     if (l == nullptr)
@@ -265,6 +270,23 @@ void ModeloAsientos::FijarCuenta(int fila, const QString& cuenta, const QString&
     cambios_.remove(claveCambio(i, Columnas::Cuenta));
     cambios_.remove(claveCambio(i, Columnas::Descripcion));
     emit dataChanged(index(fila - 1, 0), index(fila - 1, columnas_ - 1));
+}
+
+int ModeloAsientos::CambiarCuentaDeLineas(const QSet<QString>& identidades, const QString& desde,
+                                          const QString& hacia, const QString& descripcion) {
+    int n = 0;
+    for (int fila = 1; !identidades.isEmpty() && fila < FilasGrid(); ++fila) {
+        const Linea* l = linea(fila);
+        // The account first: building the identity of every line is slower.
+        if (l == nullptr || pool_.vista(l->cuenta).compare(desde, Qt::CaseInsensitive) != 0 ||
+            !identidades.contains(IdentidadLinea(fila)))
+            continue;
+        FijarCuenta(fila, hacia, descripcion);
+        // The payment medium the editor noted for a typed account goes too.
+        QuitarCambio(fila, Columnas::CuentaPrincipal);
+        ++n;
+    }
+    return n;
 }
 
 void ModeloAsientos::QuitarCambio(int fila, int columna) {

@@ -8,6 +8,7 @@
 #include "PoolTextos.h"
 #include <QAbstractTableModel>
 #include <QColor>
+#include <QSet>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -85,6 +86,11 @@ public:
     // amount as a plain regional number (what the totals count).
     void FijarTexto(int fila, int columna, const QString& texto);
     void QuitarCambio(int fila, int columna);
+    // The lines among identidades (IdentidadLinea) whose key names desde
+    // take the account hacia, as written to the database by someone else
+    // than the editor. Returns how many.
+    int CambiarCuentaDeLineas(const QSet<QString>& identidades, const QString& desde,
+                              const QString& hacia, const QString& descripcion);
 
     // A cell changed on screen and not written: an amount (never written) or
     // an account not confirmed with Enter. Shown in its own style.
@@ -98,6 +104,10 @@ public:
     // The line key without its account: the same journal line whatever
     // account it holds. Empty for a row that is not a line.
     QString ClaveSinCuenta(int fila) const;
+    // The account the line key names: the one the database holds as far as
+    // the grid knows (loaded or written since), whatever the cell shows.
+    // Empty for a row that is not a line.
+    QString CuentaClave(int fila) const;
     // The columns that name a line (type, branch, number, letter, period,
     // month, entry, sequence, record type) as read, joined by
     // kSeparadorIdentidad, in capitals. Empty for a row that is not a line.

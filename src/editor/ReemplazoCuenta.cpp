@@ -3,11 +3,15 @@
 #include "DB_Dll.h"
 #include "Dialogos.h"
 #include "FallosEscritura.h"
+#include "HistorialCambios.h"
 #include "ModeloAsientos.h"
+#include "RegistroAcciones.h"
+#include "RegistroCambios.h"
 #include "TextoSql.h"
 #include "TextoTecleado.h"
 #include "Transaccion.h"
 #include "ValidacionCuentas.h"
+#include "VistaPreviaReemplazo.h"
 #include <optional>
 
 QString FiltroReemplazo(const ParametrosConsulta& p, MotorBD motor) {
@@ -22,28 +26,21 @@ QString FiltroReemplazo(const ParametrosConsulta& p, MotorBD motor) {
 }
 
 namespace {
-static_assert(Transaccion::kSeparador == ModeloAsientos::kSeparadorIdentidad,
-              "the lines read and the grid's lines are compared by the same identity");
+using namespace RegistroCambios;
 
-struct Tabla {
-    const char* nombre;
-    const char* set;   // the statement up to the destination...
-    const char* where; // ...and from it to the origin
-};
-constexpr Tabla kTablas[] = {
-    {"MV_ASIENTOS", "UPDATE MV_ASIENTOS SET CUENTA = '", "' where (CUENTA = '"},
-    {"V_MV_CPTE", "UPDATE V_MV_CPTE SET CUENTA = '", "'  where (CUENTA = '"},
-    {"C_MV_CPTE", "UPDATE C_MV_CPTE SET CUENTA = '", "'  where (CUENTA = '"},
+// The statement of each table up to the destination, and from it to the origin.
+constexpr std::pair<const char*, const char*> kActualizar[] = {
+    {"UPDATE MV_ASIENTOS SET CUENTA = '", "' where (CUENTA = '"},
+    {"UPDATE V_MV_CPTE SET CUENTA = '", "'  where (CUENTA = '"},
+    {"UPDATE C_MV_CPTE SET CUENTA = '", "'  where (CUENTA = '"},
 };
 
-struct Cuenta {
-    QString codigo; // the main code
-    QString descripcion;
-    bool titulo = false;
-};
+// Rows that held the origin changed between the record and the update: some
+// other program is writing those rows.
+struct FilasMovidas {};
 
-std::optional<Cuenta> buscar(const QString& tecleado) {
-    Cuenta c{tecleado, {}, false};
+std::optional<CuentaReemplazo> buscar(const QString& tecleado) {
+    CuentaReemplazo c{tecleado, {}, false};
     Recordset rs;
     bool alternativa = false;
     const bool existe = ExisteCuenta(c.codigo, rs, true, alternativa);
@@ -53,69 +50,138 @@ std::optional<Cuenta> buscar(const QString& tecleado) {
             UtilGeneral::ValorNumero(UtilGeneral::ValorTexto(rs(QStringLiteral("Titulo")))) != 0;
     }
     gDB().CierraRecordset(&rs);
-    return existe ? std::optional<Cuenta>(c) : std::nullopt;
+    return existe ? std::optional<CuentaReemplazo>(c) : std::nullopt;
 }
 
-// The three updates in one transaction, each table counted before and after
-// on its base table (an update through a confidential view may report no
-// rows). With lineas, the lines of the journal that changed.
-ResultadoReemplazo aplicar(const Cuenta& origen, const Cuenta& destino, const QString& filtro,
-                           QSet<QString>* lineas,
-                           const std::function<void(const QString&)>& dibujar) {
+// What the confirmation shows, computed when the fields name a replacement
+// the checks will accept.
+struct Previa {
+    VistaPrevia v;
+    QString origen, destino, filtro;
+};
+
+std::optional<Previa> calcularPrevia(const ParametrosConsulta& p, const QString& origen,
+                                     const QString& destino) {
+    if (p.fechaDesde.trimmed().isEmpty() || p.fechaHasta.trimmed().isEmpty() || origen.isEmpty() ||
+        destino.isEmpty())
+        return std::nullopt;
+    const std::optional<CuentaReemplazo> o = buscar(origen);
+    const std::optional<CuentaReemplazo> d = o ? buscar(destino) : std::nullopt;
+    if (!o || !d || d->titulo)
+        return std::nullopt;
+    const QString filtro = FiltroReemplazo(p, gDB().motor());
+    const std::optional<VistaPrevia> v = CalcularVistaPrevia(o->codigo, filtro);
+    if (!v)
+        return std::nullopt;
+    return Previa{*v, o->codigo, d->codigo, filtro};
+}
+
+int confirmar(const QString& pregunta, const std::optional<Previa>& previa) {
+    const int estilo = EstilosMensaje::SiNo | EstilosMensaje::SegundoPorDefecto;
+    const QString titulo = QStringLiteral("Atención");
+    if (!previa)
+        return dialogos().Mensaje(pregunta, estilo, titulo);
+    const QString texto = pregunta + QStringLiteral("\r\n\r\n") +
+                          TextoVistaPrevia(previa->v, previa->origen, previa->destino);
+    if (previa->v.lineas == 0)
+        return dialogos().Mensaje(texto, estilo, titulo);
+    const QString lista = previa->v.lineas > kMaximoLineasLista
+                              ? QStringLiteral("Primeras ") + QString::number(kMaximoLineasLista) +
+                                    QStringLiteral(" de las ") + QString::number(previa->v.lineas) +
+                                    QStringLiteral(" líneas que cambiarán")
+                              : QStringLiteral("Líneas de asientos que cambiarán");
+    const QString origen = previa->origen;
+    const QString filtro = previa->filtro;
+    return dialogos().MensajeConLista(
+        texto, estilo, titulo, {QStringLiteral("&Ver líneas..."), lista, [origen, filtro] {
+                                    return LineasAfectadas(origen, filtro, kMaximoLineasLista);
+                                }});
+}
+} // namespace
+
+ResultadoReemplazo AplicarReemplazo(const CuentaReemplazo& origen, const CuentaReemplazo& destino,
+                                    const QString& filtro, HistorialCambios& historial,
+                                    QSet<QString>* lineas,
+                                    const std::function<void(const QString&)>& dibujar) {
+    if (!historial.Preparar())
+        return {};
+    const MotorBD motor = gDB().motor();
     ResultadoReemplazo r;
+    r.lote = NuevoLote();
+    const ModificacionesEnLote m{QStringLiteral("Imputación: ") + origen.codigo +
+                                     QStringLiteral(" -> ") + destino.codigo,
+                                 destino.codigo, r.lote, FechaServidor()};
     long* const cuentas[] = {&r.asientos, &r.ventas, &r.compras};
-    const QString donde = QStringLiteral(" WHERE (CUENTA = '") + TextoSql::Comillas(origen.codigo) +
-                          QStringLiteral("') ") + filtro;
-    const QString identidades =
-        QStringLiteral("SELECT TC, SUCURSAL, NUMERO, LETRA, PERIODO, MES_OPERATIVO, [NUMERO "
-                       "ASIENTO], SECUENCIA, TIPO_REG FROM MV_ASIENTOS") +
-        donde;
+    const QString donde =
+        QStringLiteral("(CUENTA = '") + TextoSql::Comillas(origen.codigo) + QStringLiteral("') ");
+    const QString queNoSeHizo = QStringLiteral("El reemplazo no se hizo y ninguna tabla cambió. ");
     QString fase = QStringLiteral("No se pudo empezar la transacción");
     try {
         Transaccion t;
         for (int i = 0; i < 3; ++i) {
-            const Tabla& tabla = kTablas[i];
-            fase = QStringLiteral("Falló la actualización de ") + QLatin1String(tabla.nombre);
-            const QString conteo =
-                QStringLiteral("SELECT COUNT(*) FROM ") + QLatin1String(tabla.nombre) + donde;
-            if (i == 0 && lineas != nullptr)
-                *lineas = t.Filas(identidades);
-            const qlonglong antes = t.Valor(conteo).toLongLong();
-            t.Ejecutar(QLatin1String(tabla.set) + TextoSql::Comillas(destino.codigo) +
-                           QLatin1String(tabla.where) + TextoSql::Comillas(origen.codigo) +
-                           QStringLiteral("') ") + filtro,
+            const Tabla tabla = kTablas[i];
+            const QString nombre = Nombre(tabla);
+            fase = QStringLiteral("Falló la actualización de ") + nombre;
+            // Counted on the base table: an update through a confidential
+            // view may report no rows.
+            const QString conteo = QStringLiteral("SELECT COUNT(*) FROM ") + nombre +
+                                   QStringLiteral(" WHERE ") + donde;
+            const qlonglong antes = t.Valor(conteo + filtro).toLongLong();
+            const long registradas = t.Ejecutar(
+                Registrar(tabla, r.lote, m.fecha, destino.codigo, donde + filtro, false, motor),
+                true);
+            t.Ejecutar(QLatin1String(kActualizar[i].first) + TextoSql::Comillas(destino.codigo) +
+                           QLatin1String(kActualizar[i].second) +
+                           TextoSql::Comillas(origen.codigo) + QStringLiteral("') ") + filtro,
                        true);
-            *cuentas[i] = static_cast<long>(antes - t.Valor(conteo).toLongLong());
-            if (i == 0 && lineas != nullptr)
-                lineas->subtract(t.Filas(identidades));
+            *cuentas[i] = static_cast<long>(antes - t.Valor(conteo + filtro).toLongLong());
+            if (*cuentas[i] != registradas)
+                throw FilasMovidas{};
+            fase = QStringLiteral("No se pudo registrar en la auditoría el cambio de ") + nombre;
+            if (t.Ejecutar(Auditar(tabla, m, motor), false) != registradas)
+                throw ErrorVB(CodigosError::FalloProveedor,
+                              QStringLiteral("no se escribieron todas las filas de auditoría"));
             dibujar(QStringLiteral("ACTUALIZANDO CUENTA"));
         }
+        if (lineas != nullptr)
+            *lineas = t.Filas(Identidades(r.lote));
         fase = QStringLiteral("Falló la confirmación de los cambios");
         t.Confirmar();
         r.hecho = true;
+    } catch (const FilasMovidas&) {
+        dialogos().Mensaje(queNoSeHizo +
+                               QStringLiteral("Otro usuario estaba cambiando líneas de "
+                                              "la cuenta ") +
+                               origen.codigo + QStringLiteral("; intente de nuevo."),
+                           EstilosMensaje::Exclamacion, QStringLiteral("Aviso al operador"));
+        return {};
     } catch (const ErrorVB& e) {
         const Conexion& cn = gDB().conexion();
         dialogos().Mensaje(
-            MensajeFallo(QStringLiteral("El reemplazo no se hizo y ninguna tabla cambió. ") + fase,
-                         ClasificarFallo(e, cn.Errors, cn.State() == 1)),
+            MensajeFallo(queNoSeHizo + fase, ClasificarFallo(e, cn.Errors, cn.State() == 1)),
             EstilosMensaje::Exclamacion, QStringLiteral("Aviso al operador"));
         return {};
     }
+    historial.Agregar({r.lote,
+                       QStringLiteral("reemplazo de la cuenta ") + origen.codigo +
+                           QStringLiteral(" por ") + destino.codigo,
+                       origen.codigo, destino.codigo, false, false});
     return r;
 }
-} // namespace
 
 ResultadoReemplazo ReemplazarCuenta(const ParametrosConsulta& p, const QString& origenTecleado,
                                     const QString& destinoTecleado, ModeloAsientos& grilla,
+                                    HistorialCambios& historial,
                                     const std::function<void(const QString&)>& dibujar) {
     const QString origen = SinCaracteresDeControl(origenTecleado).trimmed();
     const QString destino = SinCaracteresDeControl(destinoTecleado).trimmed();
     ResultadoReemplazo resultado;
-    if (dialogos().Mensaje(QStringLiteral("Este proceso reemplaza la cuenta ") + origen +
-                               QStringLiteral(" por la cuenta ") + destino +
-                               QStringLiteral("\r\n-Esta seguro de continuar?"),
-                           EstilosMensaje::SiNo | 256,
-                           QStringLiteral("Atención")) != Respuestas::Si)
+    // What will change, when the fields give a replacement to compute;
+    // otherwise the checks after the question tell what is missing.
+    if (confirmar(QStringLiteral("Este proceso reemplaza la cuenta ") + origen +
+                      QStringLiteral(" por la cuenta ") + destino +
+                      QStringLiteral("\r\n-Esta seguro de continuar?"),
+                  calcularPrevia(p, origen, destino)) != Respuestas::Si)
         return resultado;
     ContratoErrores contrato([](const ErrorVB& e) {
         return UtilGeneral::DialogoError(e, 18, QStringLiteral("CmdReemplazar"));
@@ -128,8 +194,8 @@ ResultadoReemplazo ReemplazarCuenta(const ParametrosConsulta& p, const QString& 
         contrato.salir();
     };
     QString filtro;
-    std::optional<Cuenta> cOrigen;
-    std::optional<Cuenta> cDestino;
+    std::optional<CuentaReemplazo> cOrigen;
+    std::optional<CuentaReemplazo> cDestino;
     QSet<QString> lineas;
     contrato.pasos(
         [&] { dibujar(QStringLiteral("ACTUALIZANDO CUENTA")); },
@@ -153,17 +219,16 @@ ResultadoReemplazo ReemplazarCuenta(const ParametrosConsulta& p, const QString& 
             if (!cOrigen || !cDestino)
                 return contrato.salir();
             // A grid with lines (after its first header) wants to know which changed.
-            resultado = aplicar(*cOrigen, *cDestino, filtro,
-                                grilla.FilasGrid() > 2 ? &lineas : nullptr, dibujar);
+            resultado = AplicarReemplazo(*cOrigen, *cDestino, filtro, historial,
+                                         grilla.FilasGrid() > 2 ? &lineas : nullptr, dibujar);
             if (!resultado.hecho)
                 contrato.salir();
         },
         [&] {
             // The grid is not reloaded: its lines that changed show the
             // destination, and their keys follow it.
-            for (int fila = 1; !lineas.isEmpty() && fila < grilla.FilasGrid(); ++fila)
-                if (lineas.contains(grilla.IdentidadLinea(fila)))
-                    grilla.FijarCuenta(fila, cDestino->codigo, cDestino->descripcion);
+            grilla.CambiarCuentaDeLineas(lineas, cOrigen->codigo, cDestino->codigo,
+                                         cDestino->descripcion);
         },
         [&] {
             dialogos().Mensaje(QStringLiteral("Se reemplazó la cuenta ") + cOrigen->codigo +

@@ -55,6 +55,20 @@ QSet<QString> Transaccion::Filas(const QString& sql) {
     return r;
 }
 
+QList<QStringList> Transaccion::Leer(const QString& sql) {
+    QList<QStringList> r;
+    Recordset rs;
+    rs.Open(texto(sql), &cn_, Cursores::SoloAdelante, Bloqueos::SoloLectura);
+    const int columnas = static_cast<int>(rs.Campos().size());
+    for (; !rs.Eof(); rs.MoveNext()) {
+        QStringList fila;
+        for (int i = 0; i < columnas; ++i)
+            fila << rs.Texto(i);
+        r << fila;
+    }
+    return r;
+}
+
 void Transaccion::Confirmar() {
     cn_.CommitTrans();
     pendiente_ = false;

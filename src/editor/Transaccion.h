@@ -3,8 +3,10 @@
 // statements run on the connection itself, so no recovery can repeat one of
 // them outside the transaction after a lost link; unless it is confirmed, the
 // transaction is rolled back when the object goes.
+#include <QList>
 #include <QSet>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 
 class Conexion;
@@ -24,6 +26,8 @@ public:
     QVariant Valor(const QString& sql);
     // The rows of a query, each as its columns joined, in capitals.
     QSet<QString> Filas(const QString& sql);
+    // The rows of a query, each as the texts of its columns.
+    QList<QStringList> Leer(const QString& sql);
     // Commits; raises when the commit fails, and the transaction is then
     // rolled back.
     void Confirmar();

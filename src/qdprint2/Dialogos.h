@@ -44,6 +44,14 @@ struct ResultadoConsulta {
     QList<QStringList> filas;
 };
 
+// A list a message offers behind a button: the button's caption, the title
+// of the list's window and the rows, read each time the button is pressed.
+struct ListaMensaje {
+    QString boton;
+    QString titulo;
+    std::function<ResultadoConsulta()> filas;
+};
+
 // What the search dialog needs: the statement whose rows it shows, the column
 // whose value it returns, and a way to run the statement.
 struct PeticionBusqueda {
@@ -81,6 +89,10 @@ public:
     // A message box; returns the answer number (1 OK, 2 Cancel, 3 Abort,
     // 4 Retry, 5 Ignore, 6 Yes, 7 No).
     virtual int Mensaje(const QString& texto, int estilo, const QString& titulo) = 0;
+    // A message box that also offers a list of rows: its button opens them
+    // in a read-only window, as often as wanted, without answering.
+    virtual int MensajeConLista(const QString& texto, int estilo, const QString& titulo,
+                                const ListaMensaje& lista) = 0;
     // An input box; empty text when cancelled.
     virtual QString Entrada(const QString& pregunta, const QString& titulo,
                             const QString& inicial) = 0;

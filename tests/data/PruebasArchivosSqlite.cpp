@@ -8,6 +8,7 @@
 #include "MotorSqlite.h"
 #include "Programa.h"
 #include <QFile>
+#include <QProcess>
 #include <gtest/gtest.h>
 
 namespace {
@@ -166,6 +167,26 @@ TEST_F(ArchivosSqlite, ArchivoCortadoOSobrescritoUnMensajeYOtraConexion) {
     ASSERT_EQ(guion->mensajes().size(), 1);
     EXPECT_TRUE(guion->mensajes()[0].contains(QStringLiteral("Detalle: file is not a database")));
     EXPECT_EQ(guion->accesosMostrados.size(), 1);
+}
+
+TEST_F(ArchivosSqlite, OtroProgramaQueCierraLaBaseNoSeLlevaLoQueSeEscribeDespues) {
+    abrir();
+    ASSERT_TRUE(gDB().gOpenFlag);
+    // Another program (another workstation's copy, the suite's other
+    // programs) reads the file and closes it. While this connection is open
+    // it must not be able to take the file for itself and remove its log.
+    QProcess otro;
+    otro.start(QStringLiteral("sqlite3"),
+               {archivo(), QStringLiteral("SELECT COUNT(*) FROM MA_CUENTAS")});
+    ASSERT_TRUE(otro.waitForFinished(10000)) << "sqlite3 no está instalado";
+    ASSERT_EQ(otro.exitCode(), 0) << otro.readAllStandardError().toStdString();
+    long n = 0;
+    QString sql =
+        QStringLiteral("UPDATE MA_CUENTAS SET Descripcion = 'Caja chica' WHERE Codigo = '1'");
+    gDB().EjecutaConsultaSQL(sql, &n);
+    ASSERT_EQ(n, 1);
+    EXPECT_EQ(base->valor(QStringLiteral("SELECT Descripcion FROM MA_CUENTAS")),
+              QStringLiteral("Caja chica"));
 }
 
 TEST_F(ArchivosSqlite, DaniadaEnUnaLecturaUnMensajeYTermina) {

@@ -4,6 +4,7 @@
 #include "BaseSqlite.h"
 #include "ContratoErrores.h"
 #include "FrmTarquel.h"
+#include "HistorialCambios.h"
 #include "ModeloAsientos.h"
 #include "Sesion.h"
 #include <QApplication>
@@ -253,6 +254,8 @@ TEST_F(Edicion, UnaSentenciaQueAlcanzaMasDeUnaLineaSeDeshace) {
 }
 
 TEST_F(Edicion, UnaEscrituraQueFallaNoSeDaPorHechaYSeDiceUnaVezPorQue) {
+    // The table of the change records exists: the failures reach the correction.
+    ASSERT_TRUE(ventana->Historial().Preparar());
     const QString archivo = base->base().carpeta() + QStringLiteral("/CONTA.db");
     std::unique_ptr<BaseSqlite> otroPrograma;
     auto inyectar = [](long nativo, const char* texto, bool cierra) {

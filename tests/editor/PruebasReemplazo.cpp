@@ -85,15 +85,16 @@ TEST_F(Reemplazo, ControlesEnOrdenDespuesDeConfirmar) {
         EXPECT_EQ(guion->mensajes().last(), QString::fromUtf8(c.mensaje));
     }
     EXPECT_EQ(lineas("1.1.01"), 2);
-    // No changes nothing; the question comes first, with No as default.
+    // No changes nothing; the question comes first, with No as default,
+    // followed by what the replacement would change.
     guion->prompts.clear();
     guion->respuestas.enqueue(Respuestas::No);
     campo("CTADESTINO", "5.1.01");
     ventana->CmdReemplazar->click();
     ASSERT_EQ(guion->prompts.size(), 1);
-    EXPECT_EQ(guion->prompts[0].texto,
-              QStringLiteral("Este proceso reemplaza la cuenta 1.1.01 por la cuenta "
-                             "5.1.01\r\n-Esta seguro de continuar?"));
+    EXPECT_TRUE(guion->prompts[0].texto.startsWith(
+        QStringLiteral("Este proceso reemplaza la cuenta 1.1.01 por la cuenta "
+                       "5.1.01\r\n-Esta seguro de continuar?\r\n\r\nSe cambiarán:")));
     EXPECT_EQ(guion->prompts[0].estilo, 4 + 256);
     EXPECT_EQ(lineas("1.1.01"), 2);
 }

@@ -1,7 +1,9 @@
+#include "CajaMensaje.h"
 #include "ContratoErrores.h"
 #include "DialogosQt.h"
 #include "ReinicioProceso.h"
 #include "TextosQtEnEspanol.h"
+#include "VentanaLista.h"
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QFileDialog>
@@ -55,6 +57,44 @@ TEST(DialogosQt, EnterDaElBotonPorDefectoDelEstilo) {
 TEST(DialogosQt, SinLadoInstaladoElProgramaMuestraVentanasReales) {
     RestablecerProceso(); // no side installed, as in a program that installs none
     EXPECT_NE(dynamic_cast<DialogosQt*>(&dialogos()), nullptr);
+}
+
+TEST(DialogosQt, LaListaDeUnMensajeSeAbreSinContestarlo) {
+    int leidas = 0;
+    const ListaMensaje lista{QStringLiteral("&Ver líneas..."), QStringLiteral("Líneas"), [&] {
+                                 ++leidas;
+                                 return ResultadoConsulta{
+                                     {QStringLiteral("Comprobante")},
+                                     {{QStringLiteral("FC 1")}, {QStringLiteral("FC 2")}}};
+                             }};
+    QString titulo;
+    int filas = -1;
+    bool abiertaTrasLaLista = false;
+    QTimer::singleShot(0, [&] {
+        auto* caja = qobject_cast<CajaMensaje*>(QApplication::activeModalWidget());
+        ASSERT_NE(caja, nullptr);
+        QTimer::singleShot(0, [&, caja] {
+            auto* v = qobject_cast<VentanaLista*>(QApplication::activeModalWidget());
+            ASSERT_NE(v, nullptr);
+            titulo = v->windowTitle();
+            filas = v->Tabla()->model()->rowCount();
+            v->reject();
+            QTimer::singleShot(0, [&, caja] {
+                // The box is still waiting for its answer.
+                abiertaTrasLaLista = QApplication::activeModalWidget() == caja;
+                QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+                QApplication::sendEvent(caja, &enter);
+            });
+        });
+        caja->BotonLista()->click();
+    });
+    EXPECT_EQ(DialogosQt().MensajeConLista(QStringLiteral("¿Seguro?"), EstilosMensaje::SiNo,
+                                           QStringLiteral("Atencion"), lista),
+              Respuestas::Si);
+    EXPECT_EQ(leidas, 1);
+    EXPECT_EQ(titulo, QStringLiteral("Líneas"));
+    EXPECT_EQ(filas, 2);
+    EXPECT_TRUE(abiertaTrasLaLista);
 }
 
 TEST(DialogosQt, ElCalendarioHablaCastellanoSeaCualSeaElIdiomaDelSistema) {

@@ -10,6 +10,17 @@ int DialogosGuion::Mensaje(const QString& texto, int estilo, const QString& titu
     return RespuestaPorDefecto(estilo);
 }
 
+int DialogosGuion::MensajeConLista(const QString& texto, int estilo, const QString& titulo,
+                                   const ListaMensaje& lista) {
+    prompts.append({QStringLiteral("mensaje"), texto, titulo, estilo});
+    listasOfrecidas.append(lista);
+    if (!verListas.isEmpty() && verListas.dequeue())
+        listasVistas.append(lista.filas());
+    if (!respuestas.isEmpty())
+        return respuestas.dequeue();
+    return RespuestaPorDefecto(estilo);
+}
+
 QString DialogosGuion::Entrada(const QString& pregunta, const QString& titulo,
                                const QString& inicial) {
     prompts.append({QStringLiteral("entrada"), pregunta, titulo, 0});

@@ -25,7 +25,11 @@ public:
     // Reconnect windows: after how many progress updates the user presses
     // "Cerrar Sistema" (-1: never).
     QQueue<int> cancelarReconexionTras;
-    QQueue<QString> emergentes; // popup menus: the code chosen, empty for a dismissal
+    // Messages with a list: true opens the list before the answer.
+    QQueue<bool> verListas;
+    QList<ListaMensaje> listasOfrecidas;   // the list of each such message
+    QList<ResultadoConsulta> listasVistas; // the rows of each list opened
+    QQueue<QString> emergentes;            // popup menus: the code chosen, empty for a dismissal
     QList<QList<QPair<QString, QString>>> menusMostrados;
 
     // Runs when a message box is shown, before its answer is taken (what
@@ -37,6 +41,8 @@ public:
     QList<DatosAcceso> accesosMostrados;
 
     int Mensaje(const QString& texto, int estilo, const QString& titulo) override;
+    int MensajeConLista(const QString& texto, int estilo, const QString& titulo,
+                        const ListaMensaje& lista) override;
     QString Entrada(const QString& pregunta, const QString& titulo,
                     const QString& inicial) override;
     std::optional<QString> ElegirArchivo(const QString& titulo, const QString& filtro) override;

@@ -27,6 +27,16 @@ QDateTime leerFechaHora(const QVariant& valor) {
 QDateTime alSegundo(const QDateTime& d) {
     return QDateTime(d.date(), QTime(d.time().hour(), d.time().minute(), d.time().second()));
 }
+
+// The process column: the executable and the session's additional parameter.
+QString proceso() {
+    return UtilGeneral::Recortar(
+        Programa::NombreEjecutable().trimmed() + u' ' + sesion().gParametroAdicional, 255);
+}
+
+QString literal(const QString& valor) {
+    return u'\'' + TextoSql::Comillas(valor) + u'\'';
+}
 } // namespace
 
 QString TextoFechaHora(const QDateTime& fecha) {
@@ -80,13 +90,31 @@ void RegistrarAccion(const QString& tc, const QString& idComprobante, QString& i
     AgregarCampo(QStringLiteral("PC"), InfoSistema::NombreEquipo(), q, false);
     AgregarCampo(QStringLiteral("SYSTEMUSER"), UtilGeneral::Recortar(descripcion, 255).trimmed(), q,
                  false);
-    AgregarCampo(QStringLiteral("Proceso"),
-                 UtilGeneral::Recortar(
-                     Programa::NombreEjecutable().trimmed() + u' ' + s.gParametroAdicional, 255),
-                 q, false);
+    AgregarCampo(QStringLiteral("Proceso"), proceso(), q, false);
     // This program runs no batch process.
     AgregarCampo(QStringLiteral("ProcesoLote"), QString(), q, false);
     AgregarCampo(QStringLiteral("Cuenta"), cuenta.trimmed().left(15).trimmed(), q, false);
     ArmarValores(sql, true);
     IgnorandoErrores([&] { gDB().EjecutaConsultaSQL(sql); });
+}
+
+QString SentenciaModificaciones(const ModificacionesEnLote& m, const QString& tc,
+                                const QString& idComprobante, const QString& desde) {
+    const QStringList valores = {
+        tc,
+        idComprobante,
+        QStringLiteral("0"),
+        QStringLiteral("'M'"),
+        literal(TextoFechaHora(m.fecha)),
+        literal(sesion().gUsuarioLogeado),
+        literal(InfoSistema::NombreEquipo()),
+        literal(UtilGeneral::Recortar(m.descripcion, 255).trimmed()),
+        literal(proceso()),
+        literal(m.lote.left(25).trimmed()),
+        literal(m.cuenta.trimmed().left(15).trimmed()),
+    };
+    return QStringLiteral("INSERT INTO V_MV_CPTEACCIONES (TC,IdComprobante,IdComplemento,"
+                          "Tipo_accion,FECHAHORA,Usuario,PC,SYSTEMUSER,Proceso,ProcesoLote,"
+                          "Cuenta) SELECT ") +
+           valores.join(u',') + u' ' + desde;
 }

@@ -16,6 +16,7 @@
 #include "Eventos.h"
 #include "FiltroAsientos.h"
 #include "Geometria.h"
+#include "HistorialCambios.h"
 #include "LanzadorProgramas.h"
 #include "ModeloAsientos.h"
 #include "PlanillaControl.h"
@@ -43,6 +44,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QStyle>
 #include <QTableView>
 #include <QTimer>
@@ -119,7 +121,9 @@ private:
 };
 } // namespace
 
-FrmTarquel::FrmTarquel(QWidget* parent) : QDialog(parent), modelo_(new ModeloAsientos(this)) {
+FrmTarquel::FrmTarquel(QWidget* parent)
+    : QDialog(parent), modelo_(new ModeloAsientos(this)),
+      historial_(std::make_unique<HistorialCambios>()) {
     setWindowTitle(QStringLiteral("Modificación de Imputación de Asientos"));
     setWindowFlags(windowFlags() | Qt::WindowMinMaxButtonsHint);
     QFont fuente = font();
@@ -191,6 +195,12 @@ FrmTarquel::FrmTarquel(QWidget* parent) : QDialog(parent), modelo_(new ModeloAsi
                                          !c.tag.trimmed().isEmpty());
             });
     connect(UtilVex1, &UtilVex::click, this, &FrmTarquel::UtilVex1_click);
+    // A text field keeps these keys for its own typing.
+    connect(new QShortcut(QKeySequence::Undo, this), &QShortcut::activated, this,
+            &FrmTarquel::Deshacer);
+    for (const QKeySequence& tecla :
+         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)})
+        connect(new QShortcut(tecla, this), &QShortcut::activated, this, &FrmTarquel::Rehacer);
     // The ruler follows the row wherever the grid moves or changes.
     PicRegla->setStyleSheet(QStringLiteral("background: navy;"));
     for (QScrollBar* barra : {MSFlexGrid1->verticalScrollBar(), MSFlexGrid1->horizontalScrollBar()})
@@ -381,7 +391,7 @@ void FrmTarquel::CmdReemplazar_Click() {
     if (rechazarDuranteCarga() || rechazarFechaInvalida())
         return;
     ReemplazarCuenta(parametros(), TxtFields(QStringLiteral("CTAORIGEN"))->text(),
-                     TxtFields(QStringLiteral("CTADESTINO"))->text(), *modelo_,
+                     TxtFields(QStringLiteral("CTADESTINO"))->text(), *modelo_, *historial_,
                      [this](const QString& texto) {
                          Picture1->show();
                          DibujarProgreso(*Picture1, QString(), Colores::Azul, texto);
@@ -753,7 +763,8 @@ void FrmTarquel::confirmarEditor() {
         }
         TxtEdit->setText(texto);
     }
-    if (UpdateaCampo(*modelo_, fila, columna, campo, TxtEdit->text()) == ResultadoUpdate::Rechazado)
+    if (UpdateaCampo(*modelo_, fila, columna, campo, TxtEdit->text(), *historial_) ==
+        ResultadoUpdate::Rechazado)
         TxtEdit->setText(modelo_->Texto(fila, columna)); // what the database holds
     EditKeyCode(13);
     MostrarTotales(CalculaDiferenciaDH(*modelo_));
@@ -800,14 +811,39 @@ void FrmTarquel::EditKeyCode(int codigo) {
 
 void FrmTarquel::MenuGrilla(int fila, const QPoint& posicion) {
     // "Ver Detalle" stays hidden; a dismissal counts as "Cancelar".
-    const QList<QPair<QString, QString>> items = {
-        {QStringLiteral("Ver Asiento"), QStringLiteral("VerAsiento")},
-        {QString(), QString()},
-        {QStringLiteral("Cancelar"), QString()}};
+    QList<QPair<QString, QString>> items = {
+        {QStringLiteral("Ver Asiento"), QStringLiteral("VerAsiento")}, {QString(), QString()}};
+    const QString deshacer = historial_->QueDeshacer();
+    const QString rehacer = historial_->QueRehacer();
+    if (!deshacer.isEmpty())
+        items.append({QStringLiteral("Deshacer: ") + deshacer, QStringLiteral("Deshacer")});
+    if (!rehacer.isEmpty())
+        items.append({QStringLiteral("Rehacer: ") + rehacer, QStringLiteral("Rehacer")});
+    if (!deshacer.isEmpty() || !rehacer.isEmpty())
+        items.append({QString(), QString()});
+    items.append({QStringLiteral("Cancelar"), QString()});
     const QString respuesta = dialogos().Emergente(items, posicion);
+    if (respuesta == QLatin1String("Deshacer"))
+        return Deshacer();
+    if (respuesta == QLatin1String("Rehacer"))
+        return Rehacer();
     if (respuesta.compare(QStringLiteral("VerAsiento"), Qt::CaseInsensitive) != 0)
         return;
     const QString parametro = ParametroVisor(*modelo_, fila);
     if (!parametro.isEmpty())
         EjecutarPrograma(QStringLiteral("shell:Ferrolan"), parametro);
+}
+
+void FrmTarquel::Deshacer() {
+    if (rechazarDuranteCarga())
+        return;
+    cerrarEditor();
+    historial_->Deshacer(*modelo_);
+}
+
+void FrmTarquel::Rehacer() {
+    if (rechazarDuranteCarga())
+        return;
+    cerrarEditor();
+    historial_->Rehacer(*modelo_);
 }

@@ -3,9 +3,11 @@
 // query parameters, the entry grid, the totals and the button bar.
 #include <QDialog>
 #include <QList>
+#include <memory>
 
 class BarraEstado;
 class CajaProgreso;
+class HistorialCambios;
 class ModeloAsientos;
 class QCheckBox;
 class QGroupBox;
@@ -37,6 +39,8 @@ public:
     // The parameter field of a data-field name (letter case ignored).
     QLineEdit* TxtFields(const QString& campo) const;
     ModeloAsientos& Grilla() const { return *modelo_; }
+    // The session's account changes, to undo and redo.
+    HistorialCambios& Historial() const { return *historial_; }
     QWidget* CampoActual = nullptr;
     bool ErrorValidacion = false;
     bool Cargando() const { return cargando_; }
@@ -45,8 +49,14 @@ public:
     void CmdEjecutar_Click();
     void CmdConsultar();
     void CmdReemplazar_Click();
-    // The popup of the grid at a row: "Ver Asiento" starts the entry viewer on its voucher.
+    // The popup of the grid at a row: "Ver Asiento" starts the entry viewer
+    // on its voucher; "Deshacer: ..." and "Rehacer: ..." when there is a
+    // change to undo or redo.
     void MenuGrilla(int fila, const QPoint& posicion);
+    // Ctrl+Z, and Ctrl+Y or Ctrl+Shift+Z: the last correction or replacement
+    // of the session undone, or the last one undone done again.
+    void Deshacer();
+    void Rehacer();
     void ValidarCampo(QLineEdit* campo);
     void UtilVex1_click(const QString& texto);
     // The in-grid editor: opened over the current cell by a typed character
@@ -91,6 +101,7 @@ private:
     int altoBarraEstado() const;
 
     ModeloAsientos* modelo_;
+    std::unique_ptr<HistorialCambios> historial_;
     QSize tamanoRechazado_;
     QList<QLineEdit*> campos_;
     bool cargando_ = false;

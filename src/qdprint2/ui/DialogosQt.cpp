@@ -1,5 +1,6 @@
 #include "DialogosQt.h"
 #include "BusquedaQt.h"
+#include "CajaMensaje.h"
 #include "ContratoErrores.h"
 #include "TextosQtEnEspanol.h"
 #include "UtilGeneral.h"
@@ -21,26 +22,6 @@ namespace {
 QString tituloVentana(const QString& titulo) {
     return titulo.isEmpty() ? QApplication::applicationName() : titulo;
 }
-
-// Caption and role of the button that gives an answer.
-std::pair<QString, QMessageBox::ButtonRole> BotonDeRespuesta(int respuesta) {
-    switch (respuesta) {
-    case Respuestas::Cancelar:
-        return {QStringLiteral("Cancelar"), QMessageBox::RejectRole};
-    case Respuestas::Abortar:
-        return {QStringLiteral("&Abortar"), QMessageBox::RejectRole};
-    case Respuestas::Reintentar:
-        return {QStringLiteral("&Reintentar"), QMessageBox::AcceptRole};
-    case Respuestas::Ignorar:
-        return {QStringLiteral("&Ignorar"), QMessageBox::AcceptRole};
-    case Respuestas::Si:
-        return {QStringLiteral("&Sí"), QMessageBox::YesRole};
-    case Respuestas::No:
-        return {QStringLiteral("&No"), QMessageBox::NoRole};
-    default:
-        return {QStringLiteral("Aceptar"), QMessageBox::AcceptRole};
-    }
-}
 } // namespace
 
 QString FiltroQt(const QString& filtro) {
@@ -52,42 +33,17 @@ QString FiltroQt(const QString& filtro) {
 }
 
 int DialogosQt::Mensaje(const QString& texto, int estilo, const QString& titulo) {
-    QMessageBox caja;
-    caja.setWindowTitle(tituloVentana(titulo));
-    caja.setText(
-        QString(texto).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n'));
-    switch (estilo & EstilosMensaje::MascaraIcono) {
-    case EstilosMensaje::Critico:
-        caja.setIcon(QMessageBox::Critical);
-        break;
-    case EstilosMensaje::Pregunta:
-        caja.setIcon(QMessageBox::Question);
-        break;
-    case EstilosMensaje::Exclamacion:
-        caja.setIcon(QMessageBox::Warning);
-        break;
-    case EstilosMensaje::Informacion:
-        caja.setIcon(QMessageBox::Information);
-        break;
-    default:
-        break;
-    }
-    QHash<QAbstractButton*, int> respuestaDe;
-    const QList<int> botones = BotonesDeEstilo(estilo);
-    for (int i = 0; i < botones.size(); ++i) {
-        const auto [texto, rol] = BotonDeRespuesta(botones[i]);
-        QPushButton* b = caja.addButton(texto, rol);
-        respuestaDe.insert(b, botones[i]);
-        if (i == BotonPorDefecto(estilo))
-            caja.setDefaultButton(b);
-    }
+    CajaMensaje caja(texto, estilo, titulo);
     caja.exec();
-    QAbstractButton* pulsado = caja.clickedButton();
-    if (pulsado == nullptr || !respuestaDe.contains(pulsado)) {
-        // Closing the box counts as its cancel button, or as the only one.
-        return botones.size() == 1 ? botones.first() : Respuestas::Cancelar;
-    }
-    return respuestaDe.value(pulsado);
+    return caja.Respuesta();
+}
+
+int DialogosQt::MensajeConLista(const QString& texto, int estilo, const QString& titulo,
+                                const ListaMensaje& lista) {
+    CajaMensaje caja(texto, estilo, titulo);
+    caja.OfrecerLista(lista);
+    caja.exec();
+    return caja.Respuesta();
 }
 
 QString DialogosQt::Entrada(const QString& pregunta, const QString& titulo,

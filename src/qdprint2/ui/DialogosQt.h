@@ -5,6 +5,8 @@
 class DialogosQt : public Dialogos {
 public:
     int Mensaje(const QString& texto, int estilo, const QString& titulo) override;
+    int MensajeConLista(const QString& texto, int estilo, const QString& titulo,
+                        const ListaMensaje& lista) override;
     QString Entrada(const QString& pregunta, const QString& titulo,
                     const QString& inicial) override;
     std::optional<QString> ElegirArchivo(const QString& titulo, const QString& filtro) override;
