@@ -78,7 +78,8 @@ long cantidadDeFilas(Recordset& rs, const QString& filtro) {
 } // namespace
 
 ResultadoCarga CargaAsientos::CargarAsientos(const ParametrosConsulta& parametros,
-                                             const std::function<bool()>& datosCabecera) {
+                                             const std::function<bool()>& datosCabecera,
+                                             CuentaPrincipal::Lectura lectura) {
     ResultadoCarga resultado;
     ContratoErrores contrato([](const ErrorVB& e) {
         return UtilGeneral::DialogoError(e, 18, QStringLiteral("CargarAsientos"));
@@ -101,7 +102,6 @@ ResultadoCarga CargaAsientos::CargarAsientos(const ParametrosConsulta& parametro
         const Campos c(rs);
         long total = 1;
         QSet<QString> conCuenta;
-        CuentaPrincipal principal;
         if (!contrato.paso([&] {
                 total = std::max(1L, cantidadDeFilas(rs, filtro));
                 if (!contiene.isEmpty())
@@ -110,6 +110,8 @@ ResultadoCarga CargaAsientos::CargarAsientos(const ParametrosConsulta& parametro
             }))
             return resultado;
 
+        // The load's size bounds the voucher tables read whole.
+        CuentaPrincipal principal(lectura, total);
         QString tcAnterior;
         QString numeroAnterior;
         bool saltar = false;
