@@ -44,8 +44,8 @@ public:
 template <typename G>
 bool EscribirPlanilla(const QString& archivo, const G& grilla, AvanceCarga& avance) {
     QString titulo;
-    if constexpr (requires { GeneraHTML(archivo, titulo, grilla, avance); })
-        return GeneraHTML(archivo, titulo, grilla, avance);
+    if constexpr (requires { GeneraHTML(archivo, titulo, grilla, &avance); })
+        return GeneraHTML(archivo, titulo, grilla, &avance);
     else
         return GeneraHTML(archivo, titulo, grilla);
 }
