@@ -106,6 +106,8 @@ ResultadoCarga CargaAsientos::CargarAsientos(const ParametrosConsulta& parametro
                 total = std::max(1L, cantidadDeFilas(rs, filtro));
                 if (!contiene.isEmpty())
                     conCuenta = comprobantesConCuenta(contiene);
+                else
+                    grilla_.Reservar(total);
                 avance_.Iniciar(QStringLiteral("Cargando Asientos"));
             }))
             return resultado;

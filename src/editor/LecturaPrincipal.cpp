@@ -42,13 +42,13 @@ void LecturaPrincipal::leer(Tabla t) {
     if (lineas_ <= 0 || gDB().motor() == MotorBD::Oracle)
         return;
     const DefinicionTabla& d = kTablas[t];
+    long filas = 0;
     {
         Recordset rs;
         QString conteo = QString::fromLatin1(d.conteo);
         gDB().AbrirRecordset(conteo, rs, nullptr, Cursores::SoloAdelante, Bloqueos::SoloLectura, -1,
                              true);
-        const long filas =
-            rs.State() == 1 && !rs.Eof() ? static_cast<long>(rs.Valor(0).toLongLong()) : -1;
+        filas = rs.State() == 1 && !rs.Eof() ? static_cast<long>(rs.Valor(0).toLongLong()) : -1;
         gDB().CierraRecordset(&rs);
         if (filas < 0 || filas > lineas_)
             return;
@@ -61,7 +61,7 @@ void LecturaPrincipal::leer(Tabla t) {
         gDB().CierraRecordset(&rs);
         return;
     }
-    c.filas.reserve(static_cast<qsizetype>(std::min(lineas_, 1L << 22)));
+    c.filas.reserve(static_cast<qsizetype>(filas));
     bool completo = true;
     for (; !rs.Eof(); rs.MoveNext()) {
         QString clave;

@@ -112,6 +112,12 @@ void ModeloAsientos::Publicar() {
     endInsertRows();
 }
 
+void ModeloAsientos::Reservar(long lineas) {
+    const auto n = static_cast<std::size_t>(std::max(0L, lineas));
+    lineas_.reserve(n);
+    filas_.reserve(n + n / 3 + 2); // and the voucher headers
+}
+
 bool ModeloAsientos::EsCabecera(int fila) const {
     return fila >= 1 && fila < FilasGrid() && filas_[fila - 1] < kVacia;
 }

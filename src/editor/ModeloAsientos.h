@@ -64,6 +64,8 @@ public:
     void FijarCuentaPrincipal(int fila, const QString& cuenta, const QString& provincia);
     // Rows added since the last call become visible to the views.
     void Publicar();
+    // Room for the lines a load expects, taken at once instead of growing.
+    void Reservar(long lineas);
 
     QString Titulo(int columna) const;
     QString Texto(int fila, int columna) const;

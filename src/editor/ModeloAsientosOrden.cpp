@@ -17,10 +17,14 @@ public:
         const auto it = ids_.constFind(texto);
         if (it != ids_.constEnd())
             return it.value();
-        const std::int32_t nuevo = primero_ + static_cast<std::int32_t>(textos_.size());
-        textos_.push_back(texto);
+        const std::int32_t nuevo = nuevoId(texto);
         ids_.insert(texto, nuevo);
         return nuevo;
+    }
+    // A text already known to be new to the caller (ranks join equal texts anyway).
+    std::int32_t nuevoId(const QString& texto) {
+        textos_.push_back(texto);
+        return primero_ + static_cast<std::int32_t>(textos_.size()) - 1;
     }
     QStringView vista(std::int32_t id) const {
         return textos_[static_cast<std::size_t>(id - primero_)];
@@ -42,6 +46,8 @@ void ModeloAsientos::Ordenar(int columna) {
     TextosSueltos sueltos(enPool);
     // Amounts and line numbers that are numbers become a text once per value.
     QHash<quint64, std::int32_t> importes;
+    if (columna == Columnas::Debe || columna == Columnas::Haber)
+        importes.reserve(static_cast<qsizetype>(lineas_.size() / 2));
     QHash<int, std::int32_t> numeros;
     const std::int32_t cero = sueltos.id(QStringLiteral("0"));
 
@@ -57,7 +63,8 @@ void ModeloAsientos::Ordenar(int columna) {
                 auto it = numeros.constFind(l.numero);
                 id = it != numeros.constEnd()
                          ? it.value()
-                         : numeros.insert(l.numero, sueltos.id(QString::number(l.numero))).value();
+                         : numeros.insert(l.numero, sueltos.nuevoId(QString::number(l.numero)))
+                               .value();
                 break;
             }
             case Columnas::Cuenta:
@@ -75,10 +82,12 @@ void ModeloAsientos::Ordenar(int columna) {
                 } else {
                     const quint64 bits = std::bit_cast<quint64>(l.importe);
                     auto it = importes.constFind(bits);
-                    id = it != importes.constEnd()
-                             ? it.value()
-                             : importes.insert(bits, sueltos.id(UtilGeneral::ValorTexto(l.importe)))
-                                   .value();
+                    id =
+                        it != importes.constEnd()
+                            ? it.value()
+                            : importes
+                                  .insert(bits, sueltos.nuevoId(UtilGeneral::ValorTexto(l.importe)))
+                                  .value();
                 }
                 break;
             case Columnas::CuentaPrincipal:
@@ -108,15 +117,40 @@ void ModeloAsientos::Ordenar(int columna) {
     for (std::int32_t id = 0; id < total; ++id)
         if (usado[static_cast<std::size_t>(id)])
             distintos.push_back(id);
-    std::sort(distintos.begin(), distintos.end(), [&](std::int32_t a, std::int32_t b) {
-        return vista(a).compare(vista(b), Qt::CaseSensitive) < 0;
+    // The first eight characters packed in two numbers decide most
+    // comparisons; a string that ends sooner pads with the smallest
+    // character, so the numbers' order never contradicts the texts' order.
+    struct Clave {
+        quint64 prefijo, prefijo2;
+        std::int32_t id;
+        bool operator==(const Clave& o) const {
+            return prefijo == o.prefijo && prefijo2 == o.prefijo2;
+        }
+        bool operator<(const Clave& o) const {
+            return prefijo != o.prefijo ? prefijo < o.prefijo : prefijo2 < o.prefijo2;
+        }
+    };
+    std::vector<Clave> claves;
+    claves.reserve(distintos.size());
+    for (const std::int32_t id : distintos) {
+        const QStringView t = vista(id);
+        quint64 p[2] = {0, 0};
+        for (qsizetype k = 0; k < 8; ++k)
+            p[k / 4] = (p[k / 4] << 16) | (k < t.size() ? t[k].unicode() : 0u);
+        claves.push_back({p[0], p[1], id});
+    }
+    std::sort(claves.begin(), claves.end(), [&](const Clave& a, const Clave& b) {
+        if (!(a == b))
+            return a < b;
+        return vista(a.id).compare(vista(b.id), Qt::CaseSensitive) < 0;
     });
     std::vector<std::int32_t> rango(static_cast<std::size_t>(total), 0);
     std::int32_t r = 0;
-    for (std::size_t k = 0; k < distintos.size(); ++k) {
-        if (k > 0 && vista(distintos[k - 1]).compare(vista(distintos[k]), Qt::CaseSensitive) != 0)
+    for (std::size_t k = 0; k < claves.size(); ++k) {
+        if (k > 0 && (!(claves[k - 1] == claves[k]) ||
+                      vista(claves[k - 1].id).compare(vista(claves[k].id), Qt::CaseSensitive) != 0))
             ++r;
-        rango[static_cast<std::size_t>(distintos[k])] = r;
+        rango[static_cast<std::size_t>(claves[k].id)] = r;
     }
 
     // Counting sort by rank: stable.

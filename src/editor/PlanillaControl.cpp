@@ -11,6 +11,7 @@
 #include <QElapsedTimer>
 #include <QSaveFile>
 #include <QStringEncoder>
+#include <cstring>
 #include <vector>
 
 namespace {
@@ -23,31 +24,51 @@ QString relleno(int columna) {
 // The sheet's bytes, gathered and written in large pieces.
 class Salida {
 public:
-    explicit Salida(QSaveFile& f) : f_(f) { datos_.reserve(kTrozo + 4096); }
+    explicit Salida(QSaveFile& f) : f_(f), datos_(kTrozo + kTrozo / 4, Qt::Uninitialized) {}
+    // Text in the code page: a character outside it becomes "?", as the
+    // encoder writes it.
     void texto(QStringView t) {
-        const qsizetype antes = datos_.size();
-        datos_.resize(antes + ansi_.requiredSpace(t.size()));
-        char* fin = ansi_.appendToBuffer(datos_.data() + antes, t);
-        datos_.resize(fin - datos_.constData());
+        char* p = lugar(t.size());
+        const char16_t* c = t.utf16();
+        for (qsizetype i = 0; i < t.size(); ++i) {
+            if (c[i] > 0xFF) {
+                usados_ = p - datos_.data();
+                char* desde = lugar(ansi_.requiredSpace(t.size()));
+                usados_ = ansi_.appendToBuffer(desde, t.sliced(i)) - datos_.data();
+                return;
+            }
+            *p++ = static_cast<char>(c[i]);
+        }
+        usados_ = p - datos_.data();
     }
-    void ascii(QLatin1StringView t) { datos_.append(t.data(), t.size()); }
-    void finLinea() { datos_.append("\r\n", 2); }
-    bool lleno() const { return datos_.size() >= kTrozo; }
+    void ascii(QLatin1StringView t) {
+        char* p = lugar(t.size());
+        std::memcpy(p, t.data(), static_cast<std::size_t>(t.size()));
+        usados_ += t.size();
+    }
+    bool lleno() const { return usados_ >= kTrozo; }
     // Writes what was gathered; throws when the file did not take it all.
     void volcar() {
-        if (datos_.isEmpty())
+        if (usados_ == 0)
             return;
-        if (f_.write(datos_) != datos_.size())
+        if (f_.write(datos_.constData(), usados_) != usados_)
             throw ErrorVB(61, QStringLiteral("No se pudo escribir todo el archivo ") +
                                   f_.fileName() + u'.');
-        datos_.resize(0);
+        usados_ = 0;
     }
 
 private:
+    // Where n more bytes go, the buffer grown when they do not fit.
+    char* lugar(qsizetype n) {
+        if (usados_ + n > datos_.size())
+            datos_.resize(std::max(datos_.size() * 2, usados_ + n));
+        return datos_.data() + usados_;
+    }
     static constexpr qsizetype kTrozo = 1 << 20;
     QSaveFile& f_;
     QStringEncoder ansi_{QStringEncoder::Latin1};
     QByteArray datos_;
+    qsizetype usados_ = 0;
 };
 
 // The sign of a sheet without one.
@@ -145,7 +166,7 @@ bool GeneraHTML(const QString& archivo, QString& titulo, const ModeloAsientos& g
             else
                 s.texto(t);
         }
-        s.finLinea();
+        s.ascii(fin);
         if (s.lleno()) {
             bool hecho = false;
             if (!contrato.paso([&] {
