@@ -70,6 +70,9 @@ void LecturaPrincipal::leer(Tabla t) {
         for (int i = 0; i < d.claves; ++i) {
             const QVariant v = rs.Valor(i);
             nula = nula || v.isNull();
+            // A key stored as a number compares as one: the statements answer.
+            if (!v.isNull() && v.typeId() != QMetaType::QString)
+                completo = false;
             QString parte = v.toString();
             if (!esSimple(parte)) {
                 // A code the hash cannot compare: any code that may equal it
