@@ -209,8 +209,8 @@ void ReportePlanilla(const ModeloAsientos& grilla, AvanceCarga* avance) {
     if (archivo.contains(u' ') && !archivo.contains(u'"'))
         archivo = u'"' + archivo + u'"';
     if (!InfoSistema::EjecutarDocumento(QString(), archivo, QString(), QString(), 6))
-        dialogos().Mensaje(QStringLiteral("No hay un programa que abra la planilla. Quedó "
-                                          "guardada en:\n") +
+        dialogos().Mensaje(QStringLiteral("No hay un programa que abra la planilla.\n"
+                                          "Quedó guardada en:\n") +
                                QDir::toNativeSeparators(ruta),
                            EstilosMensaje::Informacion, QStringLiteral("Aviso al Operador"));
 }
