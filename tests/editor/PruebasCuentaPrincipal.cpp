@@ -99,6 +99,19 @@ TEST_F(CuentaPrincipalEnConjuntos, LasMismasCeldasQuePorComprobante) {
         EXPECT_EQ(enConjuntos, porComprobante);
         EXPECT_LE(sentenciasEnConjuntos, sentenciasPorComprobante);
     }
+    // A header table without a key that holds the invoice twice, once in
+    // small letters: the statement's first row decides, not the hash.
+    base->base().ejecutar(QStringLiteral(
+        "CREATE TABLE V_COPIA AS SELECT * FROM V_MV_CPTE; DROP TABLE V_MV_CPTE;"
+        "CREATE TABLE V_MV_CPTE AS SELECT * FROM V_COPIA;"
+        "INSERT INTO V_MV_CPTE (TC, IDCOMPROBANTE, SUCURSAL, NUMERO, LETRA, FECHA, CUENTA, "
+        "IDPROVINCIA, DOCUMENTONUMERO) VALUES ('fc', '000100000010a', '0001', '00000010', 'a', "
+        "'2024-03-05', '1.1.02', 'M', '30-7')"));
+    {
+        const auto [porComprobante, sentencias] =
+            cargar(todo, CuentaPrincipal::Lectura::PorComprobante);
+        EXPECT_EQ(cargar(todo, CuentaPrincipal::Lectura::EnConjuntos).first, porComprobante);
+    }
     // The cases the comparison goes through, as the statements answer them.
     const QStringList celdas = cargar(todo, CuentaPrincipal::Lectura::EnConjuntos).first;
     auto principalDe = [&](const QString& comienzo) {
