@@ -79,8 +79,9 @@ long cantidadDeFilas(Recordset& rs, const QString& filtro) {
 } // namespace
 
 ResultadoCarga CargaAsientos::CargarAsientos(const ParametrosConsulta& parametros,
-                                             const std::function<bool()>& datosCabecera) {
-    ResultadoCarga r = cargar(parametros, datosCabecera);
+                                             const std::function<bool()>& datosCabecera,
+                                             CuentaPrincipal::Lectura lectura) {
+    ResultadoCarga r = cargar(parametros, datosCabecera, lectura);
     if (!r.conTotales) {
         // A load cancelled or left on an error shows part of the selection:
         // the totals are those of the lines it shows.
@@ -91,7 +92,8 @@ ResultadoCarga CargaAsientos::CargarAsientos(const ParametrosConsulta& parametro
 }
 
 ResultadoCarga CargaAsientos::cargar(const ParametrosConsulta& parametros,
-                                     const std::function<bool()>& datosCabecera) {
+                                     const std::function<bool()>& datosCabecera,
+                                     CuentaPrincipal::Lectura lectura) {
     ResultadoCarga resultado;
     ContratoErrores contrato([](const ErrorVB& e) {
         return UtilGeneral::DialogoError(e, 18, QStringLiteral("CargarAsientos"));
@@ -114,15 +116,18 @@ ResultadoCarga CargaAsientos::cargar(const ParametrosConsulta& parametros,
         const Campos c(rs);
         long total = 1;
         QSet<QString> conCuenta;
-        CuentaPrincipal principal;
         if (!contrato.paso([&] {
                 total = std::max(1L, cantidadDeFilas(rs, filtro));
                 if (!contiene.isEmpty())
                     conCuenta = comprobantesConCuenta(contiene);
+                else
+                    grilla_.Reservar(total);
                 avance_.Iniciar(QStringLiteral("Cargando Asientos"));
             }))
             return resultado;
 
+        // The load's size bounds the voucher tables read whole.
+        CuentaPrincipal principal(lectura, total);
         QString tcAnterior;
         QString numeroAnterior;
         bool saltar = false;

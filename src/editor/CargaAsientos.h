@@ -2,6 +2,7 @@
 // The grid load: runs the entry query and fills the grid with one header row
 // per voucher followed by its lines, behind a cancellable progress sign, then
 // computes the totals of the selection.
+#include "CuentaPrincipal.h"
 #include "FiltroAsientos.h"
 #include "Totales.h"
 #include <functional>
@@ -32,11 +33,13 @@ public:
     CargaAsientos(ModeloAsientos& grilla, AvanceCarga& avance) : grilla_(grilla), avance_(avance) {}
 
     // Loads the lines matching the parameters. datosCabecera tells, at every
-    // line, whether the principal-account data is wanted. The totals are those
-    // of the filter, or those of the grid when it shows only part of the
-    // filter ("Contiene Cuenta", a cancelled or interrupted load).
-    ResultadoCarga CargarAsientos(const ParametrosConsulta& parametros,
-                                  const std::function<bool()>& datosCabecera);
+    // line, whether the principal-account data is wanted; lectura, how its
+    // voucher data is read. The totals are those of the filter, or those of the
+    // grid when it shows only part of the filter ("Contiene Cuenta", a cancelled
+    // or interrupted load).
+    ResultadoCarga
+    CargarAsientos(const ParametrosConsulta& parametros, const std::function<bool()>& datosCabecera,
+                   CuentaPrincipal::Lectura lectura = CuentaPrincipal::Lectura::EnConjuntos);
 
     // How often the load publishes rows and lets window events run.
     static constexpr int kIntervaloMs = 30;
@@ -44,7 +47,8 @@ public:
 
 private:
     ResultadoCarga cargar(const ParametrosConsulta& parametros,
-                          const std::function<bool()>& datosCabecera);
+                          const std::function<bool()>& datosCabecera,
+                          CuentaPrincipal::Lectura lectura);
 
     ModeloAsientos& grilla_;
     AvanceCarga& avance_;

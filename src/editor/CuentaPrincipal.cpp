@@ -53,8 +53,14 @@ std::optional<QString> CuentaPrincipal::principalDe(const LineaPrincipal& l) {
     const bool primera = l.secuencia.size() == 1 ? l.secuencia == QLatin1String("1")
                                                  : UtilGeneral::ValorNumero(l.secuencia) == 1.0;
     if (primera) {
-        entrada_ = {l.tc,           l.sucursal,      l.numero, l.letra,
-                    l.mesOperativo, l.numeroAsiento, l.cuenta, true};
+        if (lectura_ == Lectura::EnConjuntos) {
+            // Two first lines of one entry with different accounts: which one
+            // the statement finds is the server's choice, so it is asked.
+            const bool dudosa = entrada_.es(l) && entrada_.deLaLinea && entrada_.principal &&
+                                *entrada_.principal != l.cuenta;
+            entrada_ = {l.tc,     l.sucursal, l.numero, l.letra, l.mesOperativo, l.numeroAsiento,
+                        l.cuenta, !dudosa,    true};
+        }
         return l.cuenta;
     }
     if (entrada_.es(l))
@@ -71,23 +77,36 @@ std::optional<QString> CuentaPrincipal::principalDe(const LineaPrincipal& l) {
                 l.mesOperativo,
                 l.numeroAsiento,
                 fila ? std::optional<QString>(fila->first()) : std::nullopt,
-                true};
+                true,
+                false};
     return entrada_.principal;
 }
 
 std::pair<QString, QString> CuentaPrincipal::provinciaYDocumento(const LineaPrincipal& l,
                                                                  const QString& principal) {
     const QString idComprobante = l.sucursal + l.numero + l.letra;
-    const auto fila =
-        esCompra(l.tc)
-            ? primeraFila(QStringLiteral("Select IDprovincia,DOCUMENTONUMERO from c_mv_cpte "
-                                         "where TC = ? AND cuenta = ? and idcomprobante = ?"),
-                          {l.tc, principal, idComprobante}, 2)
-            : primeraFila(QStringLiteral("Select IDprovincia,DOCUMENTONUMERO from v_mv_cpte "
-                                         "where TC = ? AND idcomprobante = ?"),
-                          {l.tc, idComprobante}, 2);
-    if (fila)
-        return {fila->at(0), fila->at(1)};
+    const bool compra = esCompra(l.tc);
+    LecturaPrincipal::Respuesta r = compra ? conjuntos_.Compras(l.tc, principal, idComprobante)
+                                           : conjuntos_.Ventas(l.tc, idComprobante);
+    if (r.estado == LecturaPrincipal::Respuesta::NoSabe) {
+        const auto fila =
+            compra
+                ? primeraFila(QStringLiteral("Select IDprovincia,DOCUMENTONUMERO from c_mv_cpte "
+                                             "where TC = ? AND cuenta = ? and idcomprobante = ?"),
+                              {l.tc, principal, idComprobante}, 2)
+                : primeraFila(QStringLiteral("Select IDprovincia,DOCUMENTONUMERO from v_mv_cpte "
+                                             "where TC = ? AND idcomprobante = ?"),
+                              {l.tc, idComprobante}, 2);
+        if (fila)
+            return {fila->at(0), fila->at(1)};
+    } else if (r.estado == LecturaPrincipal::Respuesta::Fila) {
+        return {r.provincia, r.documento};
+    }
+    r = conjuntos_.Adicionales(principal);
+    if (r.estado == LecturaPrincipal::Respuesta::Fila)
+        return {r.provincia, r.documento};
+    if (r.estado == LecturaPrincipal::Respuesta::SinFila)
+        return {};
     if (const auto adic = primeraFila(QStringLiteral("Select provincia,NUMERO_DOCUMENTO from "
                                                      "ma_cuentasadic where codigo = ?"),
                                       {principal}, 2))

@@ -6,7 +6,6 @@
 #include <QBrush>
 #include <QFont>
 #include <algorithm>
-#include <numeric>
 
 QColor Colores::AQColor(std::uint32_t rgb) {
     return QColor(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF);
@@ -116,6 +115,12 @@ void ModeloAsientos::Publicar() {
     beginInsertRows({}, publicadas_, total - 1);
     publicadas_ = total;
     endInsertRows();
+}
+
+void ModeloAsientos::Reservar(long lineas) {
+    const auto n = static_cast<std::size_t>(std::max(0L, lineas));
+    lineas_.reserve(n);
+    filas_.reserve(n + n / 3 + 2); // and the voucher headers
 }
 
 bool ModeloAsientos::EsCabecera(int fila) const {
@@ -245,6 +250,30 @@ QString ModeloAsientos::Texto(int fila, int columna) const {
     return textoSinCambios(fila, columna);
 }
 
+QStringView ModeloAsientos::VistaTexto(int fila, int columna, QString& apoyo) const {
+    if (fila >= 1 && fila < FilasGrid() && filas_[fila - 1] >= 0 &&
+        (cambios_.isEmpty() || !cambios_.contains(claveCambio(filas_[fila - 1], columna)))) {
+        const Linea& l = lineas_[static_cast<std::size_t>(filas_[fila - 1])];
+        switch (columna) {
+        case Columnas::Cuenta:
+            return pool_.vista(l.cuenta);
+        case Columnas::Descripcion:
+            return pool_.vista(l.descripcion);
+        case Columnas::CuentaPrincipal:
+            return pool_.vista(l.principal);
+        case Columnas::Provincia:
+            return pool_.vista(l.provincia);
+        default:
+            if (columna >= Columnas::Libro && columna <= Columnas::Total && l.libro >= 0)
+                return pool_.vista(
+                    libros_[static_cast<std::size_t>(l.libro)].textos[columna - Columnas::Libro]);
+            break;
+        }
+    }
+    apoyo = Texto(fila, columna);
+    return apoyo;
+}
+
 std::uint32_t ModeloAsientos::Fondo(int fila, int columna) const {
     if (EsCabecera(fila))
         return columna >= 1 ? Colores::Azul : 0;
@@ -338,26 +367,6 @@ std::int64_t ModeloAsientos::Importe(int fila, int columna, int decimales) const
         return 0;
     return l->importeTexto >= 0 ? Importes::EnUnidades(pool_.texto(l->importeTexto), decimales)
                                 : Importes::EnUnidades(l->importe, decimales);
-}
-
-void ModeloAsientos::Ordenar(int columna) {
-    if (columna < 0 || columna >= columnas_)
-        return;
-    const int n = static_cast<int>(filas_.size());
-    std::vector<QString> claves(filas_.size());
-    for (int i = 0; i < n; ++i)
-        claves[i] = Texto(i + 1, columna);
-    std::vector<int> orden(filas_.size());
-    std::iota(orden.begin(), orden.end(), 0);
-    std::stable_sort(orden.begin(), orden.end(), [&](int a, int b) {
-        return QString::compare(claves[a], claves[b], Qt::CaseSensitive) < 0;
-    });
-    emit layoutAboutToBeChanged();
-    std::vector<Fila> nuevas(filas_.size());
-    for (int i = 0; i < n; ++i)
-        nuevas[i] = filas_[orden[i]];
-    filas_ = std::move(nuevas);
-    emit layoutChanged();
 }
 
 std::size_t ModeloAsientos::BytesUsados() const {

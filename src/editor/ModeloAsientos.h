@@ -67,9 +67,14 @@ public:
     void FijarCuentaPrincipal(int fila, const QString& cuenta, const QString& provincia);
     // Rows added since the last call become visible to the views.
     void Publicar();
+    // Room for the lines a load expects, taken at once instead of growing.
+    void Reservar(long lineas);
 
     QString Titulo(int columna) const;
     QString Texto(int fila, int columna) const;
+    // The same text as a view: into the rows' own texts where the cell holds
+    // one as it is, else into apoyo. Valid until the grid or apoyo changes.
+    QStringView VistaTexto(int fila, int columna, QString& apoyo) const;
     // The background of a cell as an RGB number (0 when the grid's own).
     std::uint32_t Fondo(int fila, int columna) const;
     bool EsCabecera(int fila) const;

@@ -1,9 +1,12 @@
+#include "CargaAsientos.h"
 #include "CarpetaTemporal.h"
 #include "ContratoErrores.h"
 #include "InfoSistema.h"
 #include "ModeloAsientos.h"
 #include "PlanillaControl.h"
 #include "Programa.h"
+#include "ReinicioPrueba.h"
+#include <QDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -18,7 +21,136 @@ void grillaChica(ModeloAsientos& g, bool conPrincipal) {
     d.periodo = QStringLiteral("2024");
     g.AgregarLinea(1, d);
 }
+// Two vouchers with the principal-account columns: blanks to trim, markup
+// characters, a letter outside the code page, tax-book data, an amount kept
+// as text, an edited cell and empty cells.
+void grillaVariada(ModeloAsientos& g) {
+    g.Inicializar(true);
+    g.AgregarCabecera({"FC", "0001", "00000010", "A", "  Venta <contado> & cia  ", "   1"});
+    DatosLinea d;
+    d.cuenta = QStringLiteral("1.1.02");
+    d.descripcion = QStringLiteral("Cliente Núñez €uro");
+    d.debeHaber = QStringLiteral("D");
+    d.importe = 121.5;
+    d.periodo = QStringLiteral("2024");
+    d.nombre = QStringLiteral("Cliente");
+    d.libro = QStringLiteral("V");
+    d.netoGravado = QStringLiteral("100");
+    d.noGravado = QStringLiteral("0");
+    d.importeIva = QStringLiteral("21");
+    d.importeIvaRecargo = QString();
+    d.total = QStringLiteral("121.5");
+    const int primera = g.AgregarLinea(1, d);
+    g.FijarCuentaPrincipal(primera, QStringLiteral("Cliente SA(1.1.02) Cuit:30-1"),
+                           QStringLiteral(" Buenos Aires "));
+    DatosLinea h;
+    h.cuenta = QStringLiteral("4.1.01");
+    h.descripcion = QStringLiteral("Ventas");
+    h.debeHaber = QStringLiteral("H");
+    h.importe = QStringLiteral("N/D");
+    const int segunda = g.AgregarLinea(2, h);
+    // Typed in the other notation: the grid, and so the sheet, show the number counted.
+    g.FijarTexto(segunda, Columnas::Haber, QStringLiteral(" 99,5 "));
+    g.AgregarCabecera({"RC", "0002", "00000003", "X", "", ""});
+    DatosLinea c;
+    c.cuenta = QStringLiteral("1.1.01");
+    c.descripcion = QString();
+    g.AgregarLinea(1, c);
+}
+// n vouchers of two lines.
+void grillaLarga(ModeloAsientos& g, int n) {
+    g.Inicializar(false);
+    for (int i = 0; i < n; ++i) {
+        g.AgregarCabecera({"FC", "0001", QString::number(i), "A", "Venta", "1"});
+        for (int l = 1; l <= 2; ++l) {
+            DatosLinea d;
+            d.cuenta = QStringLiteral("4.1.0%1").arg(l);
+            d.debeHaber = l == 1 ? QStringLiteral("D") : QStringLiteral("H");
+            d.importe = i + 0.5;
+            g.AgregarLinea(l, d);
+        }
+    }
+}
+
+// The sign, answered by the test: Cancel is pressed at the n-th showing.
+class AvanceGuion : public AvanceCarga {
+public:
+    int cancelarEn = -1;
+    int mostrados = 0;
+    QStringList titulos;
+    void Iniciar(const QString& t) override { titulos << t; }
+    bool Mostrar(const QString&, const QString&, const QString&) override {
+        return ++mostrados == cancelarEn;
+    }
+    void Cerrar() override {}
+    void Porcentaje(int) override {}
+    void LimpiarPorcentaje() override {}
+};
 } // namespace
+
+TEST(PlanillaControl, ElArchivoEnteroConCuentaPrincipalYCeldasCambiadas) {
+    CarpetaTemporal dir;
+    Programa::EstablecerCarpeta(QStringLiteral("/prog"));
+    ModeloAsientos g;
+    grillaVariada(g);
+    QString titulo;
+    const QString archivo = dir.ruta(QStringLiteral("pcc2.xls"));
+    ASSERT_TRUE(GeneraHTML(archivo, titulo, g));
+    QFile f(archivo);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray esperado =
+        "<html>\r\n"
+        "\r\n"
+        "</head>\r\n"
+        "\r\n"
+        "<body background=\"/prog\\stone.jpg\" text=\"navy\">\r\n"
+        "<br>\r\n"
+        "<H2 ALIGN = LEFT>Planilla Control de Comprobantes</H2>\r\n"
+        "<HR>\r\n"
+        "<br>\r\n"
+        "<br>\r\n"
+        "<TABLE Border=2 ALIGN = LEFT>\r\n"
+        "<font size= \"1\">\r\n"
+        "<TR>\r\n"
+        "<TH bgcolor = \"yellow\">L\xED"
+        "nea\r\n"
+        "<TH bgcolor = \"yellow\">Cuenta\r\n"
+        "<TH bgcolor = \"yellow\">Descripci\xF3"
+        "n\r\n"
+        "<TH bgcolor = \"yellow\">DEBE\r\n"
+        "<TH bgcolor = \"yellow\">HABER\r\n"
+        "<TH bgcolor = \"yellow\">........................Libro........................\r\n"
+        "<TH bgcolor = \"yellow\">........Neto Grav.........\r\n"
+        "<TH bgcolor = \"yellow\">........No Grav.........\r\n"
+        "<TH bgcolor = \"yellow\">........Imp.IVA........\r\n"
+        "<TH bgcolor = \"yellow\">........Imp.IVA Rec........\r\n"
+        "<TH bgcolor = \"yellow\">........Total........\r\n"
+        "<TH bgcolor = \"yellow\">........Cuenta principal........\r\n"
+        "<TH bgcolor = \"yellow\">........Provincia........\r\n"
+        "<TH bgcolor = \"yellow\">................\r\n"
+        "<TH bgcolor = \"yellow\">................\r\n"
+        "<TR> <TD>&nbsp<TD>FC 000100000010A<TD>Venta <contado> & cia   Uneg:    "
+        "1<TD>&nbsp<TD>&nbsp<TD>&nbsp<TD>&nbsp<TD>&nbsp<TD>&nbsp<TD>&nbsp<TD>&nbsp<TD>&nbsp<TD>&"
+        "nbsp<TD>&nbsp<TD>&nbsp\r\n"
+        "<TR> <TD>1<TD>1.1.02<TD>Cliente N\xFA"
+        "\xF1"
+        "ez ?uro<TD>121.5<TD>0<TD>V<TD>100<TD>0<TD>21<TD>&nbsp<TD>121.5<TD>Cliente SA(1.1.02) "
+        "Cuit:30-1<TD>Buenos Aires<TD>&nbsp<TD>&nbsp\r\n"
+        "<TR> "
+        "<TD>2<TD>4.1.01<TD>Ventas<TD>0<TD>99.5<TD>&nbsp<TD>&nbsp<TD>&nbsp<TD>&nbsp<TD>&nbsp<TD>&"
+        "nbsp<TD>&nbsp<TD>&nbsp<TD>&nbsp<TD>&nbsp\r\n"
+        "<TR> <TD>&nbsp<TD>RC "
+        "000200000003X<TD>Uneg:<TD>&nbsp<TD>&nbsp<TD>&nbsp<TD>&nbsp<TD>&nbsp<TD>&nbsp<TD>&nbsp<TD>&"
+        "nbsp<TD>&nbsp<TD>&nbsp<TD>&nbsp<TD>&nbsp\r\n"
+        "<TR> "
+        "<TD>1<TD>1.1.01<TD>&nbsp<TD>0<TD>0<TD>&nbsp<TD>&nbsp<TD>&nbsp<TD>&nbsp<TD>&nbsp<TD>&nbsp<"
+        "TD>&nbsp<TD>&nbsp<TD>&nbsp<TD>&nbsp\r\n"
+        "</FONT>\r\n"
+        "</TABLE>\r\n"
+        "</BODY>\r\n"
+        "</HTML>\r\n";
+    EXPECT_EQ(f.readAll(), esperado);
+}
 
 TEST(PlanillaControl, ElArchivoEnteroDeUnaGrillaChica) {
     CarpetaTemporal dir;
@@ -58,19 +190,80 @@ TEST(PlanillaControl, ElArchivoEnteroDeUnaGrillaChica) {
     EXPECT_EQ(f.readAll(), esperado);
 }
 
-TEST(PlanillaControl, ConCuentaPrincipalCuatroTitulosMas) {
-    ModeloAsientos g;
-    grillaChica(g, true);
-    const QStringList l = LineasPlanilla(g, QStringLiteral("/x"), QStringLiteral("T"));
-    EXPECT_EQ(l.filter(QStringLiteral("<TH ")).size(), 15); // 16 columns without the key
-    EXPECT_TRUE(
-        l.contains(QStringLiteral("<TH bgcolor = \"yellow\">........Cuenta principal........")));
-    EXPECT_TRUE(l.contains(QStringLiteral("<TH bgcolor = \"yellow\">........Provincia........")));
+TEST(PlanillaControl, UnaGrillaVaciaEscribeElMarcoYLosTitulos) {
+    CarpetaTemporal dir;
     ModeloAsientos vacia;
-    EXPECT_EQ(LineasPlanilla(vacia, QStringLiteral("/x"), QStringLiteral("T"))
-                  .filter(QStringLiteral("<TR> "))
-                  .size(),
-              1); // the empty row of a fresh grid
+    QString titulo;
+    const QString archivo = dir.ruta(QStringLiteral("pcc2.xls"));
+    ASSERT_TRUE(GeneraHTML(archivo, titulo, vacia));
+    QFile f(archivo);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray texto = f.readAll();
+    EXPECT_EQ(texto.count("\r\n<TH "), 13); // 14 columns without the key
+    EXPECT_EQ(texto.count("\r\n<TR> "), 1); // the empty row of a fresh grid
+    EXPECT_TRUE(texto.endsWith("</TABLE>\r\n</BODY>\r\n</HTML>\r\n"));
+}
+
+TEST(PlanillaControl, CanceladaNoDejaArchivoAMedias) {
+    const auto guion = ReiniciarProceso();
+    CargaAsientos::intervaloMs = 0; // the sign at every row
+    CarpetaTemporal dir;
+    ModeloAsientos g;
+    grillaLarga(g, 400);
+    const QString archivo = dir.ruta(QStringLiteral("pcc2.xls"));
+    QString titulo;
+
+    // Cancelled with no sheet before: no file at all, nothing left beside it.
+    AvanceGuion avance;
+    avance.cancelarEn = 3;
+    guion->respuestas.enqueue(Respuestas::Si);
+    EXPECT_FALSE(GeneraHTML(archivo, titulo, g, &avance));
+    EXPECT_EQ(guion->mensajes(), QStringList{QStringLiteral("Desea cancelar el proceso?")});
+    EXPECT_EQ(avance.titulos, QStringList{QStringLiteral("Planilla Control de Comprobantes")});
+    EXPECT_TRUE(QDir(dir.ruta()).entryList(QDir::Files | QDir::Hidden).isEmpty());
+
+    // Cancelled over an earlier sheet: the earlier sheet stays whole.
+    dir.escribir(QStringLiteral("pcc2.xls"), "anterior");
+    avance = AvanceGuion();
+    avance.cancelarEn = 2;
+    guion->respuestas.enqueue(Respuestas::Si);
+    EXPECT_FALSE(GeneraHTML(archivo, titulo, g, &avance));
+    QFile f(archivo);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), QByteArray("anterior"));
+    f.close();
+    EXPECT_EQ(QDir(dir.ruta()).entryList(QDir::Files | QDir::Hidden),
+              QStringList{QStringLiteral("pcc2.xls")});
+
+    // No goes on: the whole sheet, as without a sign.
+    avance = AvanceGuion();
+    avance.cancelarEn = 5;
+    guion->respuestas.enqueue(Respuestas::No);
+    EXPECT_TRUE(GeneraHTML(archivo, titulo, g, &avance));
+    EXPECT_EQ(avance.titulos,
+              QStringList({QStringLiteral("Planilla Control de Comprobantes"), QString()}));
+    EXPECT_GT(avance.mostrados, 300);
+    const QString sinSigno = dir.ruta(QStringLiteral("sin.xls"));
+    ASSERT_TRUE(GeneraHTML(sinSigno, titulo, g));
+    QFile a(archivo), b(sinSigno);
+    ASSERT_TRUE(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
+    EXPECT_EQ(a.readAll(), b.readAll());
+}
+
+TEST(PlanillaControl, SinProgramaQueLaAbraSeDiceDondeQuedo) {
+    const auto guion = ReiniciarProceso();
+    CarpetaTemporal dir;
+    Programa::EstablecerCarpeta(dir.ruta());
+    InfoSistema::EstablecerLanzador(
+        [](const QString&, const QString&, const QString&) { return false; });
+    ModeloAsientos g;
+    grillaChica(g, false);
+    ReportePlanilla(g);
+    const QString ruta = QDir::toNativeSeparators(dir.ruta(QStringLiteral("pcc2.xls")));
+    ASSERT_EQ(guion->mensajes().size(), 1);
+    EXPECT_TRUE(guion->mensajes().first().startsWith(QStringLiteral("No hay un programa")));
+    EXPECT_TRUE(guion->mensajes().first().endsWith(ruta));
+    EXPECT_TRUE(QFile::exists(ruta));
 }
 
 TEST(PlanillaControl, ElReporteAbreElArchivoEntreComillasSiHayBlancos) {

@@ -600,7 +600,13 @@ void FrmTarquel::UtilVex1_click(const QString& texto) {
     } else if (t == QLatin1String("CONSULTAR")) {
         CmdConsultar();
     } else if (t == QLatin1String("REPORTE")) {
-        ReportePlanilla(*modelo_);
+        // The sheet lets events run under its sign: nothing may change the grid meanwhile.
+        cargando_ = true;
+        IgnorandoErrores([&] {
+            AvanceVentana avance(*Picture1);
+            ReportePlanilla(*modelo_, &avance);
+        });
+        cargando_ = false;
     }
 }
 

@@ -1,0 +1,25 @@
+#pragma once
+// What the benchmarks share: the clock, the process's memory, the demo
+// databases of N lines and the connection to them.
+#include <QString>
+
+double Ahora();
+
+// Resident and peak resident memory of the process, in bytes.
+struct Memoria {
+    long long rss = 0;
+    long long pico = 0;
+};
+Memoria LeerMemoria();
+// Gives freed memory back to the system and starts the peak over from the
+// current resident size, so that each measurement sees only its own growth.
+Memoria EmpezarMedidaMemoria();
+long long CrecimientoPico(const Memoria& antes);
+
+// The folder of the demo databases of n lines ($TARQUEL_BENCH_DATOS/n, by
+// default bench-datos/n next to the executable's folder), generated when
+// missing. A marker file written after a complete generation tells a usable
+// folder. Empty when it cannot be made.
+QString PrepararDatos(int n, bool* generada);
+// Opens the program's connection on the demo database of a folder.
+bool Conectar(const QString& carpeta);
