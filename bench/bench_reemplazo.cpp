@@ -50,41 +50,6 @@ double Ahora() {
     return duration<double>(steady_clock::now().time_since_epoch()).count();
 }
 
-// Nobody answers: every question gets its default button and a message is
-// printed, so a failure shows in the output instead of blocking.
-class DialogosBench : public Dialogos {
-public:
-    int Mensaje(const QString& texto, int estilo, const QString&) override {
-        if ((estilo & EstilosMensaje::MascaraIcono) == EstilosMensaje::Exclamacion ||
-            (estilo & EstilosMensaje::MascaraIcono) == EstilosMensaje::Critico)
-            std::fprintf(stderr, "mensaje: %s\n", qPrintable(texto));
-        return RespuestaPorDefecto(estilo);
-    }
-    int MensajeConLista(const QString& texto, int estilo, const QString& titulo,
-                        const ListaMensaje&) override {
-        return Mensaje(texto, estilo, titulo);
-    }
-    QString Entrada(const QString&, const QString&, const QString&) override { return {}; }
-    std::optional<QString> ElegirArchivo(const QString&, const QString&) override { return {}; }
-    QString Buscar(const PeticionBusqueda&) override { return {}; }
-    QString Calendario(const QString&) override { return {}; }
-    bool Acceso(DatosAcceso&) override { return false; }
-    QString Emergente(const QList<QPair<QString, QString>>&, const QPoint&) override { return {}; }
-    std::unique_ptr<VentanaReconexion> Reconexion() override {
-        // Nobody can wait at it: it is closed at once.
-        struct Cerrada : VentanaReconexion {
-            void Mostrar(const QString&, const QString&) override {}
-            void Progreso(int) override {}
-            void ReintentarHabilitado(bool) override {}
-            bool Cancelar() const override { return true; }
-            bool Reintentar() const override { return false; }
-            void LimpiarBanderas() override {}
-            void Cerrar() override {}
-        };
-        return std::make_unique<Cerrada>();
-    }
-};
-
 // One statement through the SQLite C API on a connection of its own: every
 // column of every row read as text. Returns the seconds, negative on error.
 double ConsultaCruda(const QString& archivo, const QString& sql, long* filas) {
@@ -176,7 +141,7 @@ QString Marca(bool cumple) {
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    EstablecerDialogos(std::make_shared<DialogosBench>());
+    EstablecerDialogos(DialogosSinVentanas());
 
     const int n = argc > 1 ? std::atoi(argv[1]) : 100000;
     if (n < 2) {

@@ -12,7 +12,7 @@ packages=(
   libsqlite3-dev sqlite3
   postgresql odbc-postgresql
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth fonts-dejavu-core clang-format
+  xvfb xauth fonts-dejavu-core fonts-dejavu-extra clang-format
 )
 
 missing=()

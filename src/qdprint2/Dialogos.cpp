@@ -17,7 +17,7 @@ FabricaDialogos& fabrica() {
 // The side of a program that has no windows at all (no window library linked):
 // nothing can be asked, so every question gets its default button and is
 // written to the error output, where whoever runs the program sees it.
-class DialogosSinVentanas : public Dialogos {
+class LadoSinVentanas : public Dialogos {
 public:
     int Mensaje(const QString& texto, int estilo, const QString& titulo) override {
         qWarning().noquote() << titulo << ':' << texto;
@@ -81,10 +81,14 @@ int RespuestaPorDefecto(int estilo) {
     return BotonesDeEstilo(estilo).at(BotonPorDefecto(estilo));
 }
 
+std::shared_ptr<Dialogos> DialogosSinVentanas() {
+    return std::make_shared<LadoSinVentanas>();
+}
+
 Dialogos& dialogos() {
     std::shared_ptr<Dialogos>& d = instalado();
     if (!d)
-        d = fabrica() ? fabrica()() : std::make_shared<DialogosSinVentanas>();
+        d = fabrica() ? fabrica()() : DialogosSinVentanas();
     return *d;
 }
 

@@ -120,3 +120,6 @@ Dialogos& dialogos();
 void EstablecerDialogos(std::shared_ptr<Dialogos> d);
 using FabricaDialogos = std::function<std::shared_ptr<Dialogos>()>;
 void EstablecerFabricaDialogos(FabricaDialogos f);
+// The side of a run nobody watches (no window library, a benchmark): every
+// question gets its default button and is written to the error output.
+std::shared_ptr<Dialogos> DialogosSinVentanas();

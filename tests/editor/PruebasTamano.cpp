@@ -182,6 +182,41 @@ TEST_F(Tamano, LosTextosRecortadosSeVenEnterosEnSuAyuda) {
     EXPECT_EQ(ayudaEn(servidor, QPoint(5, 5)), servidor->text());
 }
 
+namespace {
+// The delegate's own choice of letters for a cell of the view.
+struct SondaCelda : DelegadoCeldaAngosta {
+    using DelegadoCeldaAngosta::DelegadoCeldaAngosta;
+    QFont letra(QTableView& vista, const QModelIndex& i) const {
+        QStyleOptionViewItem opcion;
+        opcion.initFrom(vista.viewport());
+        opcion.widget = &vista;
+        opcion.rect = vista.visualRect(i);
+        initStyleOption(&opcion, i);
+        return opcion.font;
+    }
+};
+} // namespace
+
+TEST_F(Tamano, ElNumeroDelComprobanteQueNoCabeSeVeEnteroEnLetraAngosta) {
+    ventana->TxtFields(QStringLiteral("TC"))->setText(QStringLiteral("FC"));
+    ventana->CmdEjecutar->click();
+    QTableView* grilla = ventana->MSFlexGrid1;
+    const QModelIndex cabecera = grilla->model()->index(0, Columnas::Cuenta);
+    const QString numero = cabecera.data().toString();
+    ASSERT_TRUE(numero.startsWith(QStringLiteral("FC ")));
+    // Exactly as wide as the bold number: the cell's margins leave it short.
+    const QFont negrita = cabecera.data(Qt::FontRole).value<QFont>();
+    grilla->setColumnWidth(Columnas::Cuenta, QFontMetrics(negrita).horizontalAdvance(numero));
+    ASSERT_NE(qobject_cast<DelegadoCeldaAngosta*>(grilla->itemDelegate()), nullptr);
+    SondaCelda sonda;
+    EXPECT_EQ(sonda.letra(*grilla, cabecera).stretch(), QFont::Condensed);
+    // Whole in the narrow letters, so no tooltip is needed; a line's account
+    // that fits keeps the grid's letters.
+    EXPECT_EQ(ayudaEn(grilla->viewport(), grilla->visualRect(cabecera).center()), QString());
+    const QModelIndex cuenta = grilla->model()->index(1, Columnas::Cuenta);
+    EXPECT_NE(sonda.letra(*grilla, cuenta).stretch(), QFont::Condensed);
+}
+
 TEST_F(Tamano, LasColumnasSobrantesNoOcupanLugar) {
     QTableView* grilla = ventana->MSFlexGrid1;
     auto ocultas = [&] {

@@ -151,6 +151,7 @@ FrmTarquel::FrmTarquel(QWidget* parent)
     MSFlexGrid1 = new QTableView(this);
     MSFlexGrid1->setGeometry(RectTwips(0, kArribaGrilla, 9855, 3855));
     MSFlexGrid1->setModel(modelo_);
+    MSFlexGrid1->setItemDelegate(new DelegadoCeldaAngosta(MSFlexGrid1));
     MSFlexGrid1->verticalHeader()->hide();
     MSFlexGrid1->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     MSFlexGrid1->verticalHeader()->setDefaultSectionSize(APixeles(240));

@@ -5,6 +5,18 @@
 #include <QStyle>
 #include <QToolTip>
 
+namespace {
+// The room the view leaves for a cell's text: its margins on both sides.
+int margenCelda(const QWidget* vista) {
+    return vista->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, vista) + 1;
+}
+
+QFont angostaDe(QFont letra) {
+    letra.setStretch(QFont::Condensed);
+    return letra;
+}
+} // namespace
+
 EtiquetaRecortada::EtiquetaRecortada(QWidget* parent) : QLabel(parent) {}
 
 EtiquetaRecortada::EtiquetaRecortada(const QString& texto, QWidget* parent)
@@ -20,9 +32,7 @@ bool EtiquetaRecortada::cabe(const QFont& letra) const {
 }
 
 QFont EtiquetaRecortada::angosta() const {
-    QFont letra = font();
-    letra.setStretch(QFont::Condensed);
-    return letra;
+    return angostaDe(font());
 }
 
 bool EtiquetaRecortada::Recortada() const {
@@ -60,18 +70,26 @@ bool EtiquetaRecortada::event(QEvent* e) {
     return QLabel::event(e);
 }
 
+void DelegadoCeldaAngosta::initStyleOption(QStyleOptionViewItem* opcion,
+                                           const QModelIndex& indice) const {
+    QStyledItemDelegate::initStyleOption(opcion, indice);
+    if (opcion->text.isEmpty())
+        return;
+    const int ancho = opcion->rect.width() - 2 * margenCelda(opcion->widget);
+    if (QFontMetrics(opcion->font).horizontalAdvance(opcion->text) > ancho)
+        opcion->font = angostaDe(opcion->font);
+}
+
 bool MostrarCeldaRecortada(QAbstractItemView& vista, QHelpEvent& pedido) {
     const QModelIndex i = vista.indexAt(pedido.pos());
     if (!i.isValid() || !i.data(Qt::ToolTipRole).toString().isEmpty())
         return false;
     const QString texto = i.data(Qt::DisplayRole).toString();
     const QVariant letra = i.data(Qt::FontRole);
-    const QFontMetrics medida(letra.isValid() ? letra.value<QFont>() : vista.font());
-    // The room the view leaves for a cell's text: its margins on both sides.
-    const int margen =
-        vista.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &vista) + 1;
+    // Shortened only when even the narrow letters do not fit.
+    const QFontMetrics medida(angostaDe(letra.isValid() ? letra.value<QFont>() : vista.font()));
     const QRect celda = vista.visualRect(i);
-    if (medida.horizontalAdvance(texto) > celda.width() - 2 * margen)
+    if (medida.horizontalAdvance(texto) > celda.width() - 2 * margenCelda(&vista))
         QToolTip::showText(pedido.globalPos(), texto, vista.viewport(), celda);
     else
         QToolTip::hideText();

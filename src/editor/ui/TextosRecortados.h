@@ -1,9 +1,9 @@
 #pragma once
-// Texts that do not fit their room: a label first narrows its letters, and
-// when that is not enough ends the text in "…" and shows it whole in its
-// tooltip; a grid cell (the view already ends it in "…") gets the same
-// tooltip.
+// Texts that do not fit their room: a label or a grid cell first narrows its
+// letters, and when that is not enough ends the text in "…" and shows it whole
+// in its tooltip.
 #include <QLabel>
+#include <QStyledItemDelegate>
 
 class QAbstractItemView;
 class QHelpEvent;
@@ -27,6 +27,17 @@ private:
     int anchoUtil() const;
     bool cabe(const QFont& letra) const;
     QFont angosta() const;
+};
+
+// Draws a grid cell whose text does not fit in narrow letters (the voucher's
+// number in its header row, wider than its column in bold).
+class DelegadoCeldaAngosta : public QStyledItemDelegate {
+    Q_OBJECT
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* opcion, const QModelIndex& indice) const override;
 };
 
 // The whole text of the cell under a tooltip request when the cell shows it
