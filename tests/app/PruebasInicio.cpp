@@ -1,23 +1,13 @@
 #include "BaseIngreso.h"
 #include "DB_Dll.h"
 #include "EsquemasMinimos.h"
+#include "IniciarComoAna.h"
 #include "Inicio.h"
 #include "ParametrosLinea.h"
 #include "Programa.h"
 #include "Sesion.h"
 #include <QFileInfo>
 #include <gtest/gtest.h>
-
-namespace {
-// Starts the program on the fixture's folder with the suite's parameter string.
-void iniciar(const BaseDePrueba& base, const CarpetaTemporal& programa) {
-    Programa::EstablecerCarpeta(programa.ruta());
-    Programa::EstablecerLineaComando(CadenaLanzador(
-        QStringLiteral("sqlite/") + base.carpeta(), base.nombre(), QStringLiteral("ANA"),
-        base.nombre(), QString(), QStringLiteral("ANA"), QStringLiteral("2")));
-    IniciarAplicacion();
-}
-} // namespace
 
 TEST(Inicio, SinParametrosPideLaConexionYCancelarTermina) {
     auto guion = ReiniciarProceso();
@@ -35,7 +25,7 @@ TEST(Inicio, SinTimeOutLoCreaEnCeroYUsa45) {
     base.usuario(QStringLiteral("ANA"), QStringLiteral("demo"));
     base.crear(QStringLiteral("QD_ESTADISTICAS"), kTablaConfiguracion);
     CarpetaTemporal programa;
-    iniciar(base, programa);
+    IniciarComoAna(base, programa);
     EXPECT_TRUE(gDB().gOpenFlag);
     EXPECT_EQ(sesion().gTimeOut, 45);
     EXPECT_EQ(gDB().gCnn->CommandTimeout, 45);
@@ -65,7 +55,7 @@ TEST(Inicio, TimeOutDeLaBaseDeEstadisticasYBaseAusente) {
                    kTablaConfiguracion + QStringLiteral("INSERT INTO TA_CONFIGURACION VALUES "
                                                         "('TIMEOUT','BaseDeDatos','120','',0)"));
         CarpetaTemporal programa;
-        iniciar(base, programa);
+        IniciarComoAna(base, programa);
         EXPECT_EQ(sesion().gTimeOut, 120);
         EXPECT_EQ(gDB().gCnn->CommandTimeout, 120);
     }
@@ -74,7 +64,7 @@ TEST(Inicio, TimeOutDeLaBaseDeEstadisticasYBaseAusente) {
         BaseIngreso base;
         base.usuario(QStringLiteral("ANA"), QStringLiteral("demo"));
         CarpetaTemporal programa;
-        iniciar(base, programa); // no statistics database: silent, 45
+        IniciarComoAna(base, programa); // no statistics database: silent, 45
         EXPECT_TRUE(gDB().gOpenFlag);
         EXPECT_FALSE(gDBEstadisticas().gOpenFlag);
         EXPECT_EQ(sesion().gTimeOut, 45);
@@ -88,6 +78,6 @@ TEST(Inicio, ArchivoDeConsultasExistenteNoSeToca) {
     base.usuario(QStringLiteral("ANA"), QStringLiteral("demo"));
     CarpetaTemporal programa;
     programa.escribir(QStringLiteral("consultas.qdx"), QByteArray());
-    iniciar(base, programa);
+    IniciarComoAna(base, programa);
     EXPECT_EQ(QFileInfo(programa.ruta(QStringLiteral("consultas.qdx"))).size(), 0);
 }

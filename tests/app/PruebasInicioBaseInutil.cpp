@@ -3,6 +3,7 @@
 // Spanish, then the program ends or goes on.
 #include "BaseIngreso.h"
 #include "DB_Dll.h"
+#include "IniciarComoAna.h"
 #include "Inicio.h"
 #include "MotorSqlite.h"
 #include "ParametrosLinea.h"
@@ -15,13 +16,6 @@
 #include <unistd.h>
 
 namespace {
-void iniciar(const BaseDePrueba& base, const CarpetaTemporal& programa) {
-    Programa::EstablecerCarpeta(programa.ruta());
-    Programa::EstablecerLineaComando(CadenaLanzador(
-        QStringLiteral("sqlite/") + base.carpeta(), base.nombre(), QStringLiteral("ANA"),
-        base.nombre(), QString(), QStringLiteral("ANA"), QStringLiteral("2")));
-    IniciarAplicacion();
-}
 
 class InicioBaseInutil : public ::testing::Test {
 protected:
@@ -74,7 +68,7 @@ TEST_F(InicioBaseInutil, BloqueadaUnMensajeYCancelarTermina) {
     otra.Execute(QStringLiteral("UPDATE TA_USUARIOS SET SISTEMA = SISTEMA"));
     otra.CommitTrans();
     guion->respuestas.enqueue(Respuestas::Cancelar);
-    EXPECT_THROW(iniciar(base, programa), Programa::FinDelPrograma);
+    EXPECT_THROW(IniciarComoAna(base, programa), Programa::FinDelPrograma);
     EXPECT_EQ(titulos(), QStringList{QStringLiteral("mensaje:Base de datos ocupada")});
 }
 
@@ -87,7 +81,7 @@ TEST_F(InicioBaseInutil, BloqueadaReintentarSigueCuandoElOtroLaSuelta) {
     otra->CommitTrans();
     guion->alMostrarMensaje = [&](const PromptRegistrado&) { otra.reset(); };
     guion->respuestas.enqueue(Respuestas::Reintentar);
-    iniciar(base, programa);
+    IniciarComoAna(base, programa);
     EXPECT_TRUE(gDB().gOpenFlag);
     EXPECT_EQ(sesion().gUsuarioLogeado, QStringLiteral("ANA"));
     EXPECT_EQ(titulos(), QStringList{QStringLiteral("mensaje:Base de datos ocupada")});
@@ -99,7 +93,7 @@ TEST_F(InicioBaseInutil, CortadaOSobrescritaUnMensajeYTermina) {
     ASSERT_TRUE(f.resize(f.size() / 2));
     f.close();
     guion->respuestas.enqueue(Respuestas::No);
-    EXPECT_THROW(iniciar(base, programa), Programa::FinDelPrograma);
+    EXPECT_THROW(IniciarComoAna(base, programa), Programa::FinDelPrograma);
     EXPECT_EQ(titulos(), QStringList{QStringLiteral("mensaje:Base de datos dañada")});
 
     // Overwritten: Yes offers another connection; cancelling it ends.
@@ -109,7 +103,7 @@ TEST_F(InicioBaseInutil, CortadaOSobrescritaUnMensajeYTermina) {
     f.write(QByteArray(4096, '\0'));
     f.close();
     guion->respuestas.enqueue(Respuestas::Si);
-    EXPECT_THROW(iniciar(base, programa), Programa::FinDelPrograma);
+    EXPECT_THROW(IniciarComoAna(base, programa), Programa::FinDelPrograma);
     EXPECT_EQ(titulos(), (QStringList{QStringLiteral("mensaje:Base de datos dañada"),
                                       QStringLiteral("acceso:CONTA")}));
 }
@@ -140,7 +134,7 @@ TEST_F(InicioBaseInutil, SoloLecturaArrancaLeeYRechazaEscrituras) {
         return;
     }
     const SoloLectura soloLectura(base.carpeta(), archivo());
-    iniciar(base, programa);
+    IniciarComoAna(base, programa);
     EXPECT_TRUE(gDB().gOpenFlag);
     EXPECT_EQ(sesion().gUsuarioLogeado, QStringLiteral("ANA"));
     EXPECT_TRUE(guion->prompts.isEmpty()) << titulos().join(u' ').toStdString();
