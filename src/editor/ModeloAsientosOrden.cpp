@@ -91,10 +91,10 @@ void ModeloAsientos::Ordenar(int columna) {
                 }
                 break;
             case Columnas::CuentaPrincipal:
-                id = l.principal;
+                id = principal(f).cuenta;
                 break;
             case Columnas::Provincia:
-                id = l.provincia;
+                id = principal(f).provincia;
                 break;
             default:
                 if (columna >= Columnas::Libro && columna <= Columnas::Total && l.libro >= 0)
