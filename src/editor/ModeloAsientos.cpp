@@ -78,7 +78,7 @@ int ModeloAsientos::AgregarLinea(int numeroLinea, const DatosLinea& d) {
     const QString dh = d.debeHaber.trimmed().toUpper();
     l.debeHaber = dh == QLatin1String("D") ? 'D' : dh == QLatin1String("H") ? 'H' : 0;
     bool esNumero = false;
-    l.importe = d.importe.toDouble(&esNumero);
+    l.fijarImporte(d.importe.toDouble(&esNumero));
     const int tipo = d.importe.typeId();
     // A driver may give decimals as text with a point: kept as the number
     // too, so the grid shows it in the regional notation.
@@ -125,6 +125,7 @@ void ModeloAsientos::Publicar() {
 void ModeloAsientos::Reservar(long lineas) {
     const auto n = static_cast<std::size_t>(std::max(0L, lineas));
     lineas_.reserve(n);
+    comprobantes_.reserve(n / 3 + 1);
     filas_.reserve(n + n / 3 + 2); // and the voucher headers
 }
 
@@ -217,7 +218,7 @@ QString ModeloAsientos::textoSinCambios(int fila, int columna) const {
     const Linea& l = lineas_[static_cast<std::size_t>(f)];
     auto importe = [&] {
         return l.importeTexto >= 0 ? pool_.texto(l.importeTexto)
-                                   : Importes::Llano(QVariant(l.importe));
+                                   : Importes::Llano(QVariant(l.importe()));
     };
     switch (columna) {
     case Columnas::Linea:
@@ -312,7 +313,7 @@ void ModeloAsientos::CeldasDe(int fila, std::span<const int> columnas, Celda* ce
                 celda = {T::Cero, -1, 0};
             else
                 celda =
-                    l.importeTexto >= 0 ? pool(l.importeTexto) : Celda{T::Importe, -1, l.importe};
+                    l.importeTexto >= 0 ? pool(l.importeTexto) : Celda{T::Importe, -1, l.importe()};
             break;
         case Columnas::CuentaPrincipal:
             celda = pool(principal(f).cuenta);
@@ -426,7 +427,7 @@ std::int64_t ModeloAsientos::Importe(int fila, int columna, int decimales) const
     if (l->debeHaber != (columna == Columnas::Debe ? 'D' : 'H'))
         return 0;
     return l->importeTexto >= 0 ? Importes::EnUnidades(pool_.texto(l->importeTexto), decimales)
-                                : Importes::EnUnidades(l->importe, decimales);
+                                : Importes::EnUnidades(l->importe(), decimales);
 }
 
 std::size_t ModeloAsientos::BytesUsados() const {

@@ -10,6 +10,7 @@
 #include <QColor>
 #include <QSet>
 #include <cstdint>
+#include <cstring>
 #include <optional>
 #include <span>
 #include <vector>
@@ -158,11 +159,19 @@ private:
         std::int32_t cuenta, descripcion;
         std::int32_t periodo, mes, secuencia, tipoReg, asiento;
         std::int32_t libro = -1;   // index of its tax-book data
-        double importe = 0;        // the amount as a number...
-        std::int32_t importeTexto; // ...or its pooled text when it is not one
+        std::int32_t importeTexto; // the amount's pooled text when it is not a number
         std::int16_t numero;
         char debeHaber; // 'D', 'H' or 0
         bool editable;
+        // The amount as a number, in two halves: the record then needs no
+        // room to align a double (52 bytes instead of 56).
+        std::uint32_t importeBits[2] = {0, 0};
+        double importe() const {
+            double d;
+            std::memcpy(&d, importeBits, sizeof d);
+            return d;
+        }
+        void fijarImporte(double d) { std::memcpy(importeBits, &d, sizeof d); }
     };
     struct Libro {
         std::int32_t textos[6];

@@ -80,13 +80,13 @@ void ModeloAsientos::Ordenar(int columna) {
                 } else if (l.importeTexto >= 0) {
                     id = l.importeTexto;
                 } else {
-                    const quint64 bits = std::bit_cast<quint64>(l.importe);
+                    const quint64 bits = std::bit_cast<quint64>(l.importe());
                     auto it = importes.constFind(bits);
                     id = it != importes.constEnd()
                              ? it.value()
                              : importes
                                    .insert(bits,
-                                           sueltos.nuevoId(Importes::Llano(QVariant(l.importe))))
+                                           sueltos.nuevoId(Importes::Llano(QVariant(l.importe()))))
                                    .value();
                 }
                 break;
