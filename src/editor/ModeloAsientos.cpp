@@ -285,7 +285,8 @@ void ModeloAsientos::CeldasDe(int fila, std::span<const int> columnas, Celda* ce
     const Fila f = fila >= 1 && fila < FilasGrid() ? filas_[fila - 1] : kVacia;
     if (f < 0) {
         for (const int c : columnas)
-            *celdas++ = {f < kVacia && (c == 1 || c == 2) ? T::Otra : T::Vacia, -1, 0};
+            *celdas++ = f < kVacia && (c == 1 || c == 2) ? Celda{T::Cabecera, -f - 2, 0}
+                                                         : Celda{T::Vacia, -1, 0};
         return;
     }
     const Linea& l = lineas_[static_cast<std::size_t>(f)];

@@ -9,6 +9,7 @@
 #include <QAbstractTableModel>
 #include <QColor>
 #include <QSet>
+#include <array>
 #include <cstdint>
 #include <cstring>
 #include <optional>
@@ -80,15 +81,23 @@ public:
     // A cell as a writer that turns each distinct value into text once reads
     // it: a text of the pool (indice, see TextoDistinto), an amount held as a
     // number (importe), a line number (indice), the amount "0" of the other
-    // side, an empty cell, or any other cell, whose text Texto gives.
+    // side, an empty cell, a voucher header's cell 1 or 2 (indice: the
+    // voucher, see PiezasComprobante), or any other cell, whose text Texto
+    // gives.
     struct Celda {
-        enum class Tipo : std::uint8_t { Vacia, Pool, Importe, Numero, Cero, Otra };
+        enum class Tipo : std::uint8_t { Vacia, Pool, Importe, Numero, Cero, Cabecera, Otra };
         Tipo tipo;
         std::int32_t indice;
         double importe;
     };
     // The cells of a row in the columns given, into celdas (as many).
     void CeldasDe(int fila, std::span<const int> columnas, Celda* celdas) const;
+    // A voucher's texts: type, branch, number, letter, detail, business unit.
+    std::array<QStringView, 6> PiezasComprobante(std::int32_t comprobante) const {
+        const Comprobante& c = comprobantes_[static_cast<std::size_t>(comprobante)];
+        return {pool_.vista(c.tc),    pool_.vista(c.sucursal), pool_.vista(c.numero),
+                pool_.vista(c.letra), pool_.vista(c.detalle),  pool_.vista(c.unegocio)};
+    }
     // The pool's texts: indices 0 to TextosDistintos() - 1.
     int TextosDistintos() const { return pool_.cantidad(); }
     QStringView TextoDistinto(std::int32_t indice) const { return pool_.vista(indice); }

@@ -15,6 +15,7 @@
 #include <QStringEncoder>
 #include <cmath>
 #include <cstring>
+#include <string>
 #include <vector>
 
 namespace {
@@ -279,6 +280,7 @@ bool GeneraHTML(const QString& archivo, QString& titulo, const ModeloAsientos& g
     QString apoyo;
     BytesDeCeldas bytes(grilla);
     std::vector<ModeloAsientos::Celda> celdas(columnas.size());
+    std::u16string junto; // a header's cell, its room kept from row to row
     for (int fila = 1; fila < filas; ++fila) {
         s.ascii(QLatin1StringView("<TR> "));
         grilla.CeldasDe(fila, columnas, celdas.data());
@@ -301,6 +303,32 @@ bool GeneraHTML(const QString& archivo, QString& titulo, const ModeloAsientos& g
             case T::Cero:
                 s.celda("0\0\0\0\0\0\0\0\0\0\0\0\0\0\0", 1);
                 break;
+            case T::Cabecera: {
+                // As the grid joins them: "FC 000100000010A", "detail Uneg: 1".
+                const auto p = grilla.PiezasComprobante(c.indice);
+                auto mas = [&](QStringView v) {
+                    junto.append(v.utf16(), static_cast<std::size_t>(v.size()));
+                };
+                junto.clear();
+                if (columnas[k] == 1) {
+                    mas(p[0]);
+                    mas(u" ");
+                    mas(p[1]);
+                    mas(p[2]);
+                    mas(p[3]);
+                } else {
+                    mas(p[4]);
+                    mas(u" Uneg: ");
+                    mas(p[5]);
+                }
+                const QStringView t = QStringView(junto).trimmed();
+                s.ascii(QLatin1StringView("<TD>"));
+                if (t.isEmpty())
+                    s.ascii(QLatin1StringView("&nbsp"));
+                else
+                    s.texto(t);
+                break;
+            }
             case T::Otra: {
                 const QStringView t = grilla.VistaTexto(fila, columnas[k], apoyo).trimmed();
                 s.ascii(QLatin1StringView("<TD>"));
