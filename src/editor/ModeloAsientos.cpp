@@ -29,6 +29,7 @@ void ModeloAsientos::Inicializar(bool conCuentaPrincipal) {
     comprobantes_.clear();
     lineas_.clear();
     libros_.clear();
+    principales_.clear();
     pool_.limpiar();
     uCuenta_ = uDescripcion_ = uPeriodo_ = uMes_ = uSecuencia_ = uTipoReg_ = uAsiento_ = {};
     uPrincipal_ = uProvincia_ = {};
@@ -77,7 +78,7 @@ int ModeloAsientos::AgregarLinea(int numeroLinea, const DatosLinea& d) {
     const QString dh = d.debeHaber.trimmed().toUpper();
     l.debeHaber = dh == QLatin1String("D") ? 'D' : dh == QLatin1String("H") ? 'H' : 0;
     bool esNumero = false;
-    l.importe = d.importe.toDouble(&esNumero);
+    l.fijarImporte(d.importe.toDouble(&esNumero));
     const int tipo = d.importe.typeId();
     // A driver may give decimals as text with a point: kept as the number
     // too, so the grid shows it in the regional notation.
@@ -102,10 +103,14 @@ int ModeloAsientos::AgregarLinea(int numeroLinea, const DatosLinea& d) {
 
 void ModeloAsientos::FijarCuentaPrincipal(int fila, const QString& cuenta,
                                           const QString& provincia) {
-    if (Linea* l = linea(fila)) {
-        l->principal = pool_.indice(cuenta, uPrincipal_);
-        l->provincia = pool_.indice(provincia, uProvincia_);
+    if (linea(fila) == nullptr)
+        return;
+    const auto i = static_cast<std::size_t>(filas_[fila - 1]);
+    if (i >= principales_.size()) {
+        principales_.reserve(std::max(lineas_.capacity(), i + 1));
+        principales_.resize(std::max(lineas_.size(), i + 1));
     }
+    principales_[i] = {pool_.indice(cuenta, uPrincipal_), pool_.indice(provincia, uProvincia_)};
 }
 
 void ModeloAsientos::Publicar() {
@@ -120,6 +125,7 @@ void ModeloAsientos::Publicar() {
 void ModeloAsientos::Reservar(long lineas) {
     const auto n = static_cast<std::size_t>(std::max(0L, lineas));
     lineas_.reserve(n);
+    comprobantes_.reserve(n / 3 + 1);
     filas_.reserve(n + n / 3 + 2); // and the voucher headers
 }
 
@@ -212,7 +218,7 @@ QString ModeloAsientos::textoSinCambios(int fila, int columna) const {
     const Linea& l = lineas_[static_cast<std::size_t>(f)];
     auto importe = [&] {
         return l.importeTexto >= 0 ? pool_.texto(l.importeTexto)
-                                   : Importes::Llano(QVariant(l.importe));
+                                   : Importes::Llano(QVariant(l.importe()));
     };
     switch (columna) {
     case Columnas::Linea:
@@ -228,9 +234,9 @@ QString ModeloAsientos::textoSinCambios(int fila, int columna) const {
     case Columnas::Clave:
         return clave(l);
     case Columnas::CuentaPrincipal:
-        return pool_.texto(l.principal);
+        return pool_.texto(principal(f).cuenta);
     case Columnas::Provincia:
-        return pool_.texto(l.provincia);
+        return pool_.texto(principal(f).provincia);
     default:
         if (columna >= Columnas::Libro && columna <= Columnas::Total && l.libro >= 0)
             return pool_.texto(
@@ -260,9 +266,9 @@ QStringView ModeloAsientos::VistaTexto(int fila, int columna, QString& apoyo) co
         case Columnas::Descripcion:
             return pool_.vista(l.descripcion);
         case Columnas::CuentaPrincipal:
-            return pool_.vista(l.principal);
+            return pool_.vista(principal(filas_[fila - 1]).cuenta);
         case Columnas::Provincia:
-            return pool_.vista(l.provincia);
+            return pool_.vista(principal(filas_[fila - 1]).provincia);
         default:
             if (columna >= Columnas::Libro && columna <= Columnas::Total && l.libro >= 0)
                 return pool_.vista(
@@ -272,6 +278,62 @@ QStringView ModeloAsientos::VistaTexto(int fila, int columna, QString& apoyo) co
     }
     apoyo = Texto(fila, columna);
     return apoyo;
+}
+
+void ModeloAsientos::CeldasDe(int fila, std::span<const int> columnas, Celda* celdas) const {
+    using T = Celda::Tipo;
+    const Fila f = fila >= 1 && fila < FilasGrid() ? filas_[fila - 1] : kVacia;
+    if (f < 0) {
+        for (const int c : columnas)
+            *celdas++ = f < kVacia && (c == 1 || c == 2) ? Celda{T::Cabecera, -f - 2, 0}
+                                                         : Celda{T::Vacia, -1, 0};
+        return;
+    }
+    const Linea& l = lineas_[static_cast<std::size_t>(f)];
+    const bool conCambios = !cambios_.isEmpty();
+    auto pool = [](std::int32_t i) { return Celda{i >= 0 ? T::Pool : T::Vacia, i, 0}; };
+    for (const int columna : columnas) {
+        Celda& celda = *celdas++;
+        if (conCambios && cambios_.contains(claveCambio(f, columna))) {
+            celda = {T::Otra, -1, 0};
+            continue;
+        }
+        switch (columna) {
+        case Columnas::Linea:
+            celda = {T::Numero, l.numero, 0};
+            break;
+        case Columnas::Cuenta:
+            celda = pool(l.cuenta);
+            break;
+        case Columnas::Descripcion:
+            celda = pool(l.descripcion);
+            break;
+        case Columnas::Debe:
+        case Columnas::Haber:
+            if (l.debeHaber != (columna == Columnas::Debe ? 'D' : 'H'))
+                celda = {T::Cero, -1, 0};
+            else
+                celda =
+                    l.importeTexto >= 0 ? pool(l.importeTexto) : Celda{T::Importe, -1, l.importe()};
+            break;
+        case Columnas::CuentaPrincipal:
+            celda = pool(principal(f).cuenta);
+            break;
+        case Columnas::Provincia:
+            celda = pool(principal(f).provincia);
+            break;
+        case Columnas::Clave:
+            celda = {T::Otra, -1, 0};
+            break;
+        default:
+            if (columna >= Columnas::Libro && columna <= Columnas::Total && l.libro >= 0)
+                celda = pool(
+                    libros_[static_cast<std::size_t>(l.libro)].textos[columna - Columnas::Libro]);
+            else
+                celda = {T::Vacia, -1, 0};
+            break;
+        }
+    }
 }
 
 std::uint32_t ModeloAsientos::Fondo(int fila, int columna) const {
@@ -366,12 +428,13 @@ std::int64_t ModeloAsientos::Importe(int fila, int columna, int decimales) const
     if (l->debeHaber != (columna == Columnas::Debe ? 'D' : 'H'))
         return 0;
     return l->importeTexto >= 0 ? Importes::EnUnidades(pool_.texto(l->importeTexto), decimales)
-                                : Importes::EnUnidades(l->importe, decimales);
+                                : Importes::EnUnidades(l->importe(), decimales);
 }
 
 std::size_t ModeloAsientos::BytesUsados() const {
     return filas_.capacity() * sizeof(Fila) + comprobantes_.capacity() * sizeof(Comprobante) +
-           lineas_.capacity() * sizeof(Linea) + libros_.capacity() * sizeof(Libro) + pool_.bytes();
+           lineas_.capacity() * sizeof(Linea) + libros_.capacity() * sizeof(Libro) +
+           principales_.capacity() * sizeof(Principal) + pool_.bytes();
 }
 
 int ModeloAsientos::rowCount(const QModelIndex& parent) const {

@@ -9,8 +9,11 @@
 #include <QAbstractTableModel>
 #include <QColor>
 #include <QSet>
+#include <array>
 #include <cstdint>
+#include <cstring>
 #include <optional>
+#include <span>
 #include <vector>
 
 namespace Colores {
@@ -75,6 +78,29 @@ public:
     // The same text as a view: into the rows' own texts where the cell holds
     // one as it is, else into apoyo. Valid until the grid or apoyo changes.
     QStringView VistaTexto(int fila, int columna, QString& apoyo) const;
+    // A cell as a writer that turns each distinct value into text once reads
+    // it: a text of the pool (indice, see TextoDistinto), an amount held as a
+    // number (importe), a line number (indice), the amount "0" of the other
+    // side, an empty cell, a voucher header's cell 1 or 2 (indice: the
+    // voucher, see PiezasComprobante), or any other cell, whose text Texto
+    // gives.
+    struct Celda {
+        enum class Tipo : std::uint8_t { Vacia, Pool, Importe, Numero, Cero, Cabecera, Otra };
+        Tipo tipo;
+        std::int32_t indice;
+        double importe;
+    };
+    // The cells of a row in the columns given, into celdas (as many).
+    void CeldasDe(int fila, std::span<const int> columnas, Celda* celdas) const;
+    // A voucher's texts: type, branch, number, letter, detail, business unit.
+    std::array<QStringView, 6> PiezasComprobante(std::int32_t comprobante) const {
+        const Comprobante& c = comprobantes_[static_cast<std::size_t>(comprobante)];
+        return {pool_.vista(c.tc),    pool_.vista(c.sucursal), pool_.vista(c.numero),
+                pool_.vista(c.letra), pool_.vista(c.detalle),  pool_.vista(c.unegocio)};
+    }
+    // The pool's texts: indices 0 to TextosDistintos() - 1.
+    int TextosDistintos() const { return pool_.cantidad(); }
+    QStringView TextoDistinto(std::int32_t indice) const { return pool_.vista(indice); }
     // The background of a cell as an RGB number (0 when the grid's own).
     std::uint32_t Fondo(int fila, int columna) const;
     bool EsCabecera(int fila) const;
@@ -141,18 +167,34 @@ private:
         std::int32_t comprobante;
         std::int32_t cuenta, descripcion;
         std::int32_t periodo, mes, secuencia, tipoReg, asiento;
-        std::int32_t libro = -1;     // index of its tax-book data
-        std::int32_t principal = -1; // pooled texts of cells 12 and 13
-        std::int32_t provincia = -1;
-        double importe = 0;        // the amount as a number...
-        std::int32_t importeTexto; // ...or its pooled text when it is not one
+        std::int32_t libro = -1;   // index of its tax-book data
+        std::int32_t importeTexto; // the amount's pooled text when it is not a number
         std::int16_t numero;
         char debeHaber; // 'D', 'H' or 0
         bool editable;
+        // The amount as a number, in two halves: the record then needs no
+        // room to align a double (52 bytes instead of 56).
+        std::uint32_t importeBits[2] = {0, 0};
+        double importe() const {
+            double d;
+            std::memcpy(&d, importeBits, sizeof d);
+            return d;
+        }
+        void fijarImporte(double d) { std::memcpy(importeBits, &d, sizeof d); }
     };
     struct Libro {
         std::int32_t textos[6];
     };
+    // The pooled texts of cells 12 and 13 of a line, kept apart by line index
+    // only once a load sets them: a plain load has no room for them.
+    struct Principal {
+        std::int32_t cuenta = -1, provincia = -1;
+    };
+    Principal principal(std::int32_t lineaIndice) const {
+        return static_cast<std::size_t>(lineaIndice) < principales_.size()
+                   ? principales_[static_cast<std::size_t>(lineaIndice)]
+                   : Principal{};
+    }
     // A row: a line index (>= 0), a header (-voucher - 2) or the empty row (-1).
     using Fila = std::int32_t;
     static constexpr Fila kVacia = -1;
@@ -173,6 +215,7 @@ private:
     std::vector<Comprobante> comprobantes_;
     std::vector<Linea> lineas_;
     std::vector<Libro> libros_;
+    std::vector<Principal> principales_;
     PoolTextos pool_;
     // The last text of each field of the lines added.
     PoolTextos::Ultimo uCuenta_, uDescripcion_, uPeriodo_, uMes_, uSecuencia_, uTipoReg_, uAsiento_;

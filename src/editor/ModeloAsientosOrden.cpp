@@ -80,21 +80,21 @@ void ModeloAsientos::Ordenar(int columna) {
                 } else if (l.importeTexto >= 0) {
                     id = l.importeTexto;
                 } else {
-                    const quint64 bits = std::bit_cast<quint64>(l.importe);
+                    const quint64 bits = std::bit_cast<quint64>(l.importe());
                     auto it = importes.constFind(bits);
                     id = it != importes.constEnd()
                              ? it.value()
                              : importes
                                    .insert(bits,
-                                           sueltos.nuevoId(Importes::Llano(QVariant(l.importe))))
+                                           sueltos.nuevoId(Importes::Llano(QVariant(l.importe()))))
                                    .value();
                 }
                 break;
             case Columnas::CuentaPrincipal:
-                id = l.principal;
+                id = principal(f).cuenta;
                 break;
             case Columnas::Provincia:
-                id = l.provincia;
+                id = principal(f).provincia;
                 break;
             default:
                 if (columna >= Columnas::Libro && columna <= Columnas::Total && l.libro >= 0)

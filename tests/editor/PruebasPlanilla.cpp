@@ -190,6 +190,63 @@ TEST(PlanillaControl, ElArchivoEnteroDeUnaGrillaChica) {
     EXPECT_EQ(f.readAll(), esperado);
 }
 
+namespace {
+// Every cell of the sheet's rows: "<TD>" and its bytes, as written.
+QList<QByteArray> celdasEscritas(const QString& archivo) {
+    QFile f(archivo);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    QList<QByteArray> celdas;
+    for (const QByteArray& fila : f.readAll().split('\n'))
+        if (fila.startsWith("<TR> "))
+            for (const QByteArray& c : fila.mid(5).chopped(1).split('<'))
+                if (!c.isEmpty())
+                    celdas << c.mid(3);
+    return celdas;
+}
+} // namespace
+
+// Values repeated over many rows are written the same wherever they are,
+// and a cell changed on screen shows its change even where its loaded value
+// appears unchanged in other rows.
+TEST(PlanillaControl, LosValoresRepetidosYLasCeldasCambiadasComoLasMuestraLaGrilla) {
+    CarpetaTemporal dir;
+    ModeloAsientos g;
+    g.Inicializar(true);
+    const double importes[] = {0.1 + 0.2, -1234.5, 7, 0.3, -0.0};
+    for (int v = 0; v < 6; ++v) {
+        g.AgregarCabecera({"FC", "0001", QString::number(v), "A", " Venta ", "1"});
+        for (int l = 1; l <= 5; ++l) {
+            DatosLinea d;
+            d.cuenta = l % 2 ? QStringLiteral("1.1.01") : QStringLiteral(" 4.1.01 ");
+            d.descripcion = QStringLiteral("Caja €");
+            d.debeHaber = (l + v) % 2 ? QStringLiteral("D") : QStringLiteral("H");
+            d.importe = importes[(l + v) % 5];
+            if (l == 5)
+                d.importe = QStringLiteral("sin importe");
+            const int fila = g.AgregarLinea(l, d);
+            if (v % 2)
+                g.FijarCuentaPrincipal(fila, d.cuenta, QStringLiteral("Salta"));
+        }
+    }
+    g.FijarTexto(3, Columnas::Cuenta, QStringLiteral("9.9.99"));
+    g.FijarTexto(4, Columnas::Debe, QStringLiteral("7"));
+    g.FijarTexto(4, Columnas::Haber, QStringLiteral("-1234,5"));
+    g.FijarTexto(9, Columnas::Descripcion, QStringLiteral("  Otra  "));
+    QString titulo;
+    const QString archivo = dir.ruta(QStringLiteral("pcc2.xls"));
+    ASSERT_TRUE(GeneraHTML(archivo, titulo, g));
+
+    QList<QByteArray> esperadas;
+    for (int fila = 1; fila < g.FilasGrid(); ++fila)
+        for (int c = 0; c < g.Columnas(); ++c)
+            if (c != Columnas::Clave) {
+                const QString t = g.Texto(fila, c).trimmed();
+                esperadas << (t.isEmpty() ? QByteArray("&nbsp") : t.toLatin1());
+            }
+    EXPECT_EQ(celdasEscritas(archivo), esperadas);
+}
+
 TEST(PlanillaControl, UnaGrillaVaciaEscribeElMarcoYLosTitulos) {
     CarpetaTemporal dir;
     ModeloAsientos vacia;
