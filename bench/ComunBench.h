@@ -1,6 +1,8 @@
 #pragma once
 // What the benchmarks share: the clock, the process's memory, the demo
 // databases of N lines and the connection to them.
+#include "CargaAsientos.h"
+#include <QCoreApplication>
 #include <QString>
 
 double Ahora();
@@ -23,3 +25,13 @@ long long CrecimientoPico(const Memoria& antes);
 QString PrepararDatos(int n, bool* generada);
 // Opens the program's connection on the demo database of a folder.
 bool Conectar(const QString& carpeta);
+
+// The progress sign as the window runs it: window events run at every slice,
+// and it never asks to cancel.
+class AvanceConEventos : public AvanceMudo {
+public:
+    bool Mostrar(const QString&, const QString&, const QString&) override {
+        QCoreApplication::processEvents();
+        return false;
+    }
+};

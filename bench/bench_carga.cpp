@@ -56,26 +56,6 @@ constexpr double kObjetivoBytesVentana = 150;
 // A sort by a column title, times the raw query.
 constexpr double kObjetivoOrden = 0.2;
 
-// The progress sign of the load, silent: it never asks to cancel.
-class AvanceMudo : public AvanceCarga {
-public:
-    void Iniciar(const QString&) override {}
-    bool Mostrar(const QString&, const QString&, const QString&) override { return false; }
-    void Cerrar() override {}
-    void Porcentaje(int) override {}
-    void LimpiarPorcentaje() override {}
-};
-
-// The same, letting window events run at every slice, as the progress sign
-// of the window does.
-class AvanceConEventos : public AvanceMudo {
-public:
-    bool Mostrar(const QString&, const QString&, const QString&) override {
-        QCoreApplication::processEvents();
-        return false;
-    }
-};
-
 struct MedidaCruda {
     double segundos = 0;
     long filas = 0;

@@ -22,24 +22,6 @@ namespace {
 constexpr double kObjetivoRatio = 2.0;
 constexpr double kObjetivoMegas = 64;
 
-class AvanceMudo : public AvanceCarga {
-public:
-    void Iniciar(const QString&) override {}
-    bool Mostrar(const QString&, const QString&, const QString&) override { return false; }
-    void Cerrar() override {}
-    void Porcentaje(int) override {}
-    void LimpiarPorcentaje() override {}
-};
-
-// The sign of the sheet as the window shows it: window events run at every slice.
-class AvanceConEventos : public AvanceMudo {
-public:
-    bool Mostrar(const QString&, const QString&, const QString&) override {
-        QCoreApplication::processEvents();
-        return false;
-    }
-};
-
 // The sheet with its progress sign where the writer takes one.
 template <typename G>
 bool EscribirPlanilla(const QString& archivo, const G& grilla, AvanceCarga& avance) {

@@ -20,6 +20,7 @@
 // The database is generated again on every run, in $TARQUEL_BENCH_DATOS/
 // reemplazo-N (by default bench-datos/reemplazo-N next to the executable's
 // folder): a run writes audit rows.
+#include "ComunBench.h"
 #include "DB_Dll.h"
 #include "Dialogos.h"
 #include "FiltroAsientos.h"
@@ -34,7 +35,6 @@
 #include <QApplication>
 #include <QDir>
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <sqlite3.h>
@@ -44,11 +44,6 @@ namespace {
 constexpr double kObjetivoCompleto = 2.0;     // x the updates alone, at 100,000 changed lines
 constexpr double kObjetivoVistaPrevia = 0.25; // x the raw entry query, at 1,000,000 lines
 const QString kDestino = QStringLiteral("9.9.99");
-
-double Ahora() {
-    using namespace std::chrono;
-    return duration<double>(steady_clock::now().time_since_epoch()).count();
-}
 
 // One statement through the SQLite C API on a connection of its own: every
 // column of every row read as text. Returns the seconds, negative on error.
@@ -172,11 +167,7 @@ int main(int argc, char** argv) {
         return 1;
     const auto [origen, lineasOrigen] = CuentaDelDecimo(archivo, n);
 
-    gDB().gServidor = carpeta;
-    gDB().gDBName = gDB().gUsuario = gDB().gUserPassWord = QStringLiteral("DEMO");
-    gDB().OpenServerADODB(false, 3, QString(), false, false);
-    gDB().gEsAdmin = true;
-    if (!gDB().gOpenFlag) {
+    if (!Conectar(carpeta)) {
         std::fprintf(stderr, "no se conecta a %s\n", qPrintable(archivo));
         return 1;
     }

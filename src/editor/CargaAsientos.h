@@ -21,6 +21,16 @@ public:
     virtual void LimpiarPorcentaje() = 0;
 };
 
+// A progress nobody sees: it shows nothing and never asks to cancel.
+class AvanceMudo : public AvanceCarga {
+public:
+    void Iniciar(const QString&) override {}
+    bool Mostrar(const QString&, const QString&, const QString&) override { return false; }
+    void Cerrar() override {}
+    void Porcentaje(int) override {}
+    void LimpiarPorcentaje() override {}
+};
+
 struct ResultadoCarga {
     bool completa = false; // false when the user cancelled or an error ended it
     bool conTotales = false;

@@ -189,16 +189,6 @@ private:
     QString menos_, punto_;
 };
 
-// The sign of a sheet without one.
-class SinAvance : public AvanceCarga {
-public:
-    void Iniciar(const QString&) override {}
-    bool Mostrar(const QString&, const QString&, const QString&) override { return false; }
-    void Cerrar() override {}
-    void Porcentaje(int) override {}
-    void LimpiarPorcentaje() override {}
-};
-
 // Shows the sign every slice; true when the user cancelled and confirmed.
 class SenalPlanilla {
 public:
@@ -236,7 +226,7 @@ private:
 
 bool GeneraHTML(const QString& archivo, QString& titulo, const ModeloAsientos& grilla,
                 AvanceCarga* conAvance) {
-    SinAvance sinAvance;
+    AvanceMudo sinAvance;
     AvanceCarga& avance = conAvance != nullptr ? *conAvance : sinAvance;
     titulo = QStringLiteral("Planilla Control de Comprobantes");
     ContratoErrores contrato([](const ErrorVB& e) {

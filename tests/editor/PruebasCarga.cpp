@@ -1,4 +1,5 @@
 // The grid load on a small journal, checked row by row.
+#include "AvanceGuion.h"
 #include "BaseEditor.h"
 #include "CargaAsientos.h"
 #include "Contadores.h"
@@ -8,21 +9,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-// The progress sign, answered by the test: Cancel is pressed at the n-th showing.
-class AvanceGuion : public AvanceCarga {
-public:
-    int cancelarEn = -1;
-    int mostrados = 0;
-    QStringList titulos;
-    void Iniciar(const QString& t) override { titulos << t; }
-    bool Mostrar(const QString&, const QString&, const QString&) override {
-        return ++mostrados == cancelarEn;
-    }
-    void Cerrar() override {}
-    void Porcentaje(int) override {}
-    void LimpiarPorcentaje() override {}
-};
-
 class Carga : public ::testing::Test {
 protected:
     void SetUp() override {

@@ -8,15 +8,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-class AvanceMudo : public AvanceCarga {
-public:
-    void Iniciar(const QString&) override {}
-    bool Mostrar(const QString&, const QString&, const QString&) override { return false; }
-    void Cerrar() override {}
-    void Porcentaje(int) override {}
-    void LimpiarPorcentaje() override {}
-};
-
 // Next to the editor's journal: a purchase with its header, a second entry
 // of the invoice whose first line names another account, an entry without
 // a first line, two first lines in one entry, a sales header keyed in small

@@ -1,3 +1,4 @@
+#include "AvanceGuion.h"
 #include "CargaAsientos.h"
 #include "CarpetaTemporal.h"
 #include "ContratoErrores.h"
@@ -72,20 +73,6 @@ void grillaLarga(ModeloAsientos& g, int n) {
     }
 }
 
-// The sign, answered by the test: Cancel is pressed at the n-th showing.
-class AvanceGuion : public AvanceCarga {
-public:
-    int cancelarEn = -1;
-    int mostrados = 0;
-    QStringList titulos;
-    void Iniciar(const QString& t) override { titulos << t; }
-    bool Mostrar(const QString&, const QString&, const QString&) override {
-        return ++mostrados == cancelarEn;
-    }
-    void Cerrar() override {}
-    void Porcentaje(int) override {}
-    void LimpiarPorcentaje() override {}
-};
 } // namespace
 
 TEST(PlanillaControl, ElArchivoEnteroConCuentaPrincipalYCeldasCambiadas) {
