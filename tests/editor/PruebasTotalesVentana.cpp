@@ -1,5 +1,6 @@
 // The totals label, the amounts and the control sheet as an accountant meets
 // them in the real window: typed with keys, clicked with the mouse, headless.
+#include "BarraEstado.h"
 #include "BaseEditor.h"
 #include "CargaAsientos.h"
 #include "CarpetaTemporal.h"
@@ -152,6 +153,30 @@ TEST_F(TotalesChicos, UnaCargaCanceladaSumaLasLineasQueMuestra) {
     ASSERT_EQ(f->Grilla().FilasGrid(), 1 + 4 + 2);
     EXPECT_EQ(f->LblSuma->text(), QStringLiteral("Debe : 171\nHaber : 50\nDif : 121.00"));
     EXPECT_TRUE(etiquetaEnRojo());
+}
+
+TEST_F(TotalesChicos, MientrasSeEscribeLaPlanillaLaGrillaNoCambiaYSeDiceQuePlanilla) {
+    CarpetaTemporal dir;
+    Programa::EstablecerCarpeta(dir.ruta());
+    InfoSistema::EstablecerLanzador(
+        [](const QString&, const QString&, const QString&) { return true; });
+    ejecutar();
+    const int filas = f->Grilla().FilasGrid();
+    ASSERT_GT(filas, 2);
+    CargaAsientos::intervaloMs = 0; // the sheet's sign at every row, events running
+    // "&Ejecutar >>>" pressed while the sheet is being written.
+    bool pulsado = false;
+    QTimer::singleShot(0, [&] {
+        escribir("TC", QStringLiteral("RC"));
+        ejecutar();
+        pulsado = true;
+    });
+    clicEnBarra("REPORTE");
+    ASSERT_TRUE(pulsado);
+    EXPECT_EQ(f->sbStatusBar->Panel(QStringLiteral("MENSAJE"))->text(),
+              QStringLiteral("Espere a que termine la planilla de control"));
+    EXPECT_EQ(f->Grilla().FilasGrid(), filas);
+    EXPECT_TRUE(QFile::exists(dir.ruta(QStringLiteral("pcc2.xls"))));
 }
 
 TEST_F(TotalesChicos, ImportesEnLaNotacionRegionalEnGrillaTotalesYPlanilla) {

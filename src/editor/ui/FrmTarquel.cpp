@@ -325,7 +325,9 @@ bool FrmTarquel::rechazarDuranteCarga() {
     if (!cargando_)
         return false;
     ConfigurarBarraEstado(*sbStatusBar,
-                          QStringLiteral("Espere a que termine la carga de asientos"));
+                          escribiendoPlanilla_
+                              ? QStringLiteral("Espere a que termine la planilla de control")
+                              : QStringLiteral("Espere a que termine la carga de asientos"));
     return true;
 }
 
@@ -602,12 +604,12 @@ void FrmTarquel::UtilVex1_click(const QString& texto) {
         CmdConsultar();
     } else if (t == QLatin1String("REPORTE")) {
         // The sheet lets events run under its sign: nothing may change the grid meanwhile.
-        cargando_ = true;
+        cargando_ = escribiendoPlanilla_ = true;
         IgnorandoErrores([&] {
             AvanceVentana avance(*Picture1);
             ReportePlanilla(*modelo_, &avance);
         });
-        cargando_ = false;
+        cargando_ = escribiendoPlanilla_ = false;
     }
 }
 

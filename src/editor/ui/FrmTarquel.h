@@ -105,4 +105,5 @@ private:
     QSize tamanoRechazado_;
     QList<QLineEdit*> campos_;
     bool cargando_ = false;
+    bool escribiendoPlanilla_ = false; // the busy work is the control sheet, not a load
 };
