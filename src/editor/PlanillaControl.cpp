@@ -62,6 +62,14 @@ public:
             std::memcpy(p + 4, bytes, static_cast<std::size_t>(n));
         usados_ += 4 + n;
     }
+    // A cell of a text still to be put in the code page.
+    void celda(QStringView t) {
+        ascii(QLatin1StringView("<TD>"));
+        if (t.isEmpty())
+            ascii(QLatin1StringView("&nbsp"));
+        else
+            texto(t);
+    }
     static constexpr qsizetype kRelleno = 16;
     void ascii(QLatin1StringView t) {
         char* p = lugar(t.size());
@@ -311,23 +319,12 @@ bool GeneraHTML(const QString& archivo, QString& titulo, const ModeloAsientos& g
                     mas(u" Uneg: ");
                     mas(p[5]);
                 }
-                const QStringView t = QStringView(junto).trimmed();
-                s.ascii(QLatin1StringView("<TD>"));
-                if (t.isEmpty())
-                    s.ascii(QLatin1StringView("&nbsp"));
-                else
-                    s.texto(t);
+                s.celda(QStringView(junto).trimmed());
                 break;
             }
-            case T::Otra: {
-                const QStringView t = grilla.VistaTexto(fila, columnas[k], apoyo).trimmed();
-                s.ascii(QLatin1StringView("<TD>"));
-                if (t.isEmpty())
-                    s.ascii(QLatin1StringView("&nbsp"));
-                else
-                    s.texto(t);
+            case T::Otra:
+                s.celda(grilla.VistaTexto(fila, columnas[k], apoyo).trimmed());
                 break;
-            }
             }
         }
         s.ascii(fin);

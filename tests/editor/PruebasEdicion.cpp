@@ -1,12 +1,12 @@
 // Corrections typed in the grid, driven through the real window, checked in
 // the database itself.
-#include "BaseEditor.h"
 #include "BaseSqlite.h"
 #include "ContratoErrores.h"
 #include "FrmTarquel.h"
 #include "HistorialCambios.h"
 #include "ModeloAsientos.h"
 #include "Sesion.h"
+#include "VentanaEditor.h"
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -21,14 +21,10 @@ void tecla(QWidget* w, int k, const QString& texto = {}) {
     QApplication::sendEvent(w, &e);
 }
 
-class Edicion : public ::testing::Test {
+class Edicion : public VentanaEditor {
 protected:
     void SetUp() override {
-        guion = ReiniciarProceso();
-        base = std::make_unique<BaseEditor>();
-        sesion().gCantidadDecimales = QStringLiteral("2");
-        ventana = std::make_unique<FrmTarquel>();
-        ventana->show();
+        VentanaEditor::SetUp();
         ventana->TxtFields(QStringLiteral("TC"))->setText(QStringLiteral("AS"));
         ventana->CmdEjecutar->click();
         // Rows: 1 header, 2 cheque line, 3 "1.1.01" credit 50, 4 "4.1.01" without debit or credit.
@@ -57,10 +53,6 @@ protected:
             QStringLiteral("SELECT * FROM MV_ASIENTOS WHERE CUENTA='%1'")
                 .arg(QString::fromLatin1(cuenta).replace(u'\'', QStringLiteral("''"))));
     }
-
-    std::shared_ptr<DialogosGuion> guion;
-    std::unique_ptr<BaseEditor> base;
-    std::unique_ptr<FrmTarquel> ventana;
 };
 } // namespace
 

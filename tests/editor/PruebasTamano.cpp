@@ -2,7 +2,6 @@
 // stays under a real row inside the grid, clipped texts show whole in a
 // tooltip, and the grid's spare columns take no room.
 #include "BarraEstado.h"
-#include "BaseEditor.h"
 #include "CajaProgreso.h"
 #include "DB_Dll.h"
 #include "FrmTarquel.h"
@@ -10,6 +9,7 @@
 #include "Sesion.h"
 #include "TextosRecortados.h"
 #include "UtilVex.h"
+#include "VentanaEditor.h"
 #include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
@@ -25,14 +25,10 @@
 #include <gtest/gtest.h>
 
 namespace {
-class Tamano : public ::testing::Test {
+class Tamano : public VentanaEditor {
 protected:
     void SetUp() override {
-        guion = ReiniciarProceso();
-        base = std::make_unique<BaseEditor>();
-        sesion().gCantidadDecimales = QStringLiteral("2");
-        ventana = std::make_unique<FrmTarquel>();
-        ventana->show();
+        VentanaEditor::SetUp();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(ventana.get()));
     }
     QRect enVentana(const QWidget* w) const {
@@ -47,9 +43,6 @@ protected:
         QApplication::sendEvent(w, &pedido);
         return QToolTip::isVisible() ? QToolTip::text() : QString();
     }
-    std::shared_ptr<DialogosGuion> guion;
-    std::unique_ptr<BaseEditor> base;
-    std::unique_ptr<FrmTarquel> ventana;
 };
 } // namespace
 

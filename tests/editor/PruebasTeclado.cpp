@@ -1,9 +1,9 @@
 // The main window from the keyboard: keys go where a keyboard sends them, to
 // the control with the focus, and every keystroke lands somewhere useful.
-#include "BaseEditor.h"
 #include "FrmTarquel.h"
 #include "ModeloAsientos.h"
 #include "Sesion.h"
+#include "VentanaEditor.h"
 #include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
@@ -13,14 +13,10 @@
 #include <gtest/gtest.h>
 
 namespace {
-class Teclado : public ::testing::Test {
+class Teclado : public VentanaEditor {
 protected:
     void SetUp() override {
-        guion = ReiniciarProceso();
-        base = std::make_unique<BaseEditor>();
-        sesion().gCantidadDecimales = QStringLiteral("2");
-        ventana = std::make_unique<FrmTarquel>();
-        ventana->show();
+        VentanaEditor::SetUp();
         ventana->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(ventana.get()));
     }
@@ -41,9 +37,6 @@ protected:
             QStringLiteral("SELECT CUENTA FROM MV_ASIENTOS WHERE TC='AS' AND SECUENCIA=%1")
                 .arg(secuencia));
     }
-    std::shared_ptr<DialogosGuion> guion;
-    std::unique_ptr<BaseEditor> base;
-    std::unique_ptr<FrmTarquel> ventana;
 };
 } // namespace
 
