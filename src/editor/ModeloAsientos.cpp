@@ -280,60 +280,63 @@ QStringView ModeloAsientos::VistaTexto(int fila, int columna, QString& apoyo) co
     return apoyo;
 }
 
-void ModeloAsientos::CeldasDe(int fila, std::span<const int> columnas, Celda* celdas) const {
+void ModeloAsientos::CeldasDe(int fila, Celda* celdas) const {
     using T = Celda::Tipo;
+    // Every column in turn, without asking column by column what it holds:
+    // this is the inner loop of the control sheet.
     const Fila f = fila >= 1 && fila < FilasGrid() ? filas_[fila - 1] : kVacia;
+    std::fill_n(celdas, columnas_, Celda{T::Vacia, -1, 0});
     if (f < 0) {
-        for (const int c : columnas)
-            *celdas++ = f < kVacia && (c == 1 || c == 2) ? Celda{T::Cabecera, -f - 2, 0}
-                                                         : Celda{T::Vacia, -1, 0};
+        if (f < kVacia && columnas_ > Columnas::Descripcion)
+            celdas[Columnas::Cuenta] = celdas[Columnas::Descripcion] = {T::Cabecera, -f - 2, 0};
         return;
     }
     const Linea& l = lineas_[static_cast<std::size_t>(f)];
-    const bool conCambios = !cambios_.isEmpty();
     auto pool = [](std::int32_t i) { return Celda{i >= 0 ? T::Pool : T::Vacia, i, 0}; };
-    for (const int columna : columnas) {
-        Celda& celda = *celdas++;
-        if (conCambios && cambios_.contains(claveCambio(f, columna))) {
-            celda = {T::Otra, -1, 0};
-            continue;
-        }
-        switch (columna) {
-        case Columnas::Linea:
-            celda = {T::Numero, l.numero, 0};
-            break;
-        case Columnas::Cuenta:
-            celda = pool(l.cuenta);
-            break;
-        case Columnas::Descripcion:
-            celda = pool(l.descripcion);
-            break;
-        case Columnas::Debe:
-        case Columnas::Haber:
-            if (l.debeHaber != (columna == Columnas::Debe ? 'D' : 'H'))
-                celda = {T::Cero, -1, 0};
-            else
-                celda =
-                    l.importeTexto >= 0 ? pool(l.importeTexto) : Celda{T::Importe, -1, l.importe()};
-            break;
-        case Columnas::CuentaPrincipal:
-            celda = pool(principal(f).cuenta);
-            break;
-        case Columnas::Provincia:
-            celda = pool(principal(f).provincia);
-            break;
-        case Columnas::Clave:
-            celda = {T::Otra, -1, 0};
-            break;
-        default:
-            if (columna >= Columnas::Libro && columna <= Columnas::Total && l.libro >= 0)
-                celda = pool(
-                    libros_[static_cast<std::size_t>(l.libro)].textos[columna - Columnas::Libro]);
-            else
-                celda = {T::Vacia, -1, 0};
-            break;
-        }
+    celdas[Columnas::Linea] = {T::Numero, l.numero, 0};
+    celdas[Columnas::Cuenta] = pool(l.cuenta);
+    celdas[Columnas::Descripcion] = pool(l.descripcion);
+    // The other side shows "0": an amount of zero, so that either side is the
+    // same kind of cell and its writer need not guess.
+    const double importe = l.importe();
+    const bool debe = l.debeHaber == 'D', haber = l.debeHaber == 'H';
+    celdas[Columnas::Debe] = {T::Importe, -1, debe ? importe : 0.0};
+    celdas[Columnas::Haber] = {T::Importe, -1, haber ? importe : 0.0};
+    if (l.importeTexto >= 0 && (debe || haber))
+        celdas[debe ? Columnas::Debe : Columnas::Haber] = pool(l.importeTexto);
+    celdas[Columnas::Clave] = {T::Otra, -1, 0};
+    if (l.libro >= 0) {
+        const auto& textos = libros_[static_cast<std::size_t>(l.libro)].textos;
+        for (int c = Columnas::Libro; c <= Columnas::Total; ++c)
+            celdas[c] = pool(textos[c - Columnas::Libro]);
     }
+    if (!principales_.empty()) {
+        const Principal p = principal(f);
+        celdas[Columnas::CuentaPrincipal] = pool(p.cuenta);
+        celdas[Columnas::Provincia] = pool(p.provincia);
+    }
+    if (!cambios_.isEmpty())
+        for (int c = 0; c < columnas_; ++c)
+            if (cambios_.contains(claveCambio(f, c)))
+                celdas[c] = {T::Otra, -1, 0};
+}
+
+bool ModeloAsientos::LineaLlanaDe(int fila, LineaLlana& llana) const {
+    const Fila f = fila >= 1 && fila < FilasGrid() ? filas_[fila - 1] : kVacia;
+    if (f < 0 || !cambios_.isEmpty())
+        return false;
+    const Linea& l = lineas_[static_cast<std::size_t>(f)];
+    if (l.libro >= 0 || l.importeTexto >= 0)
+        return false;
+    if (!principales_.empty()) {
+        const Principal p = principal(f);
+        if (p.cuenta >= 0 || p.provincia >= 0)
+            return false;
+    }
+    const double importe = l.importe();
+    llana = {l.numero, l.cuenta, l.descripcion, l.debeHaber == 'D' ? importe : 0.0,
+             l.debeHaber == 'H' ? importe : 0.0};
+    return true;
 }
 
 std::uint32_t ModeloAsientos::Fondo(int fila, int columna) const {

@@ -80,18 +80,35 @@ public:
     QStringView VistaTexto(int fila, int columna, QString& apoyo) const;
     // A cell as a writer that turns each distinct value into text once reads
     // it: a text of the pool (indice, see TextoDistinto), an amount held as a
-    // number (importe), a line number (indice), the amount "0" of the other
-    // side, an empty cell, a voucher header's cell 1 or 2 (indice: the
-    // voucher, see PiezasComprobante), or any other cell, whose text Texto
-    // gives.
+    // number (importe; zero on the other side, which shows "0"), a line
+    // number (indice), an empty cell, a voucher header's cell 1 or 2 (indice:
+    // the voucher, see PiezasComprobante), or any other cell, whose text
+    // Texto gives.
     struct Celda {
-        enum class Tipo : std::uint8_t { Vacia, Pool, Importe, Numero, Cero, Cabecera, Otra };
+        enum class Tipo : std::uint8_t { Vacia, Pool, Importe, Numero, Cabecera, Otra };
         Tipo tipo;
         std::int32_t indice;
         double importe;
     };
-    // The cells of a row in the columns given, into celdas (as many).
-    void CeldasDe(int fila, std::span<const int> columnas, Celda* celdas) const;
+    // The cells of a row, one for each of the Columnas() columns.
+    void CeldasDe(int fila, Celda* celdas) const;
+    // A plain journal line: its cells are its number, account, description
+    // (pool indices, -1 when empty) and the amount of each side (zero on the
+    // other side, which shows "0"), and every other cell but the key's is
+    // empty: no tax-book data, no principal account, the amount held as a
+    // number and no cell changed on screen in the grid.
+    struct LineaLlana {
+        std::int32_t numero, cuenta, descripcion;
+        double debe, haber;
+    };
+    // True, with the line, when the row is a plain journal line.
+    bool LineaLlanaDe(int fila, LineaLlana& llana) const;
+    // The voucher of a header row (see PiezasComprobante); -1 for other rows.
+    // A header row's cells are empty but for Cuenta and Descripcion.
+    std::int32_t ComprobanteDeCabecera(int fila) const {
+        const Fila f = fila >= 1 && fila < FilasGrid() ? filas_[fila - 1] : kVacia;
+        return f < kVacia ? -f - 2 : -1;
+    }
     // A voucher's texts: type, branch, number, letter, detail, business unit.
     std::array<QStringView, 6> PiezasComprobante(std::int32_t comprobante) const {
         const Comprobante& c = comprobantes_[static_cast<std::size_t>(comprobante)];

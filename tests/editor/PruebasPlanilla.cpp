@@ -195,20 +195,30 @@ QList<QByteArray> celdasEscritas(const QString& archivo) {
 
 // Values repeated over many rows are written the same wherever they are,
 // and a cell changed on screen shows its change even where its loaded value
-// appears unchanged in other rows.
+// appears unchanged in other rows. The rows are enough for several blocks,
+// each prepared on whichever thread, with texts encoded by each thread.
 TEST(PlanillaControl, LosValoresRepetidosYLasCeldasCambiadasComoLasMuestraLaGrilla) {
     CarpetaTemporal dir;
     ModeloAsientos g;
     g.Inicializar(true);
-    const double importes[] = {0.1 + 0.2, -1234.5, 7, 0.3, -0.0};
-    for (int v = 0; v < 6; ++v) {
-        g.AgregarCabecera({"FC", "0001", QString::number(v), "A", " Venta ", "1"});
+    // Binary residues, negatives, whole amounts, -0, amounts that are not
+    // whole cents, the largest digits and ones Llano writes with a fraction
+    // of 15 digits.
+    const double importes[] = {
+        0.1 + 0.2,        -1234.5,          7,    0.3, -0.0, 1.005, 1e-7, -0.07, 1e13,
+        9999999999999.99, 123456789012.345, 0.125};
+    // Header details: plain, with a letter outside the code page, ending in
+    // a no-break space (a blank to trim), and nothing but blanks.
+    const QString detalles[] = {QStringLiteral(" Venta "), QStringLiteral("Venta € "),
+                                QStringLiteral("Venta\u00A0"), QStringLiteral(" \t")};
+    for (int v = 0; v < 1500; ++v) {
+        g.AgregarCabecera({"FC", "0001", QString::number(v), "A", detalles[v % 4], ""});
         for (int l = 1; l <= 5; ++l) {
             DatosLinea d;
             d.cuenta = l % 2 ? QStringLiteral("1.1.01") : QStringLiteral(" 4.1.01 ");
             d.descripcion = QStringLiteral("Caja €");
             d.debeHaber = (l + v) % 2 ? QStringLiteral("D") : QStringLiteral("H");
-            d.importe = importes[(l + v) % 5];
+            d.importe = importes[(l + v) % std::size(importes)];
             if (l == 5)
                 d.importe = QStringLiteral("sin importe");
             const int fila = g.AgregarLinea(l, d);
@@ -216,22 +226,28 @@ TEST(PlanillaControl, LosValoresRepetidosYLasCeldasCambiadasComoLasMuestraLaGril
                 g.FijarCuentaPrincipal(fila, d.cuenta, QStringLiteral("Salta"));
         }
     }
+    // Every cell of the sheet as the grid shows it.
+    auto comparar = [&] {
+        QString titulo;
+        const QString archivo = dir.ruta(QStringLiteral("pcc2.xls"));
+        ASSERT_TRUE(GeneraHTML(archivo, titulo, g));
+        QList<QByteArray> esperadas;
+        for (int fila = 1; fila < g.FilasGrid(); ++fila)
+            for (int c = 0; c < g.Columnas(); ++c)
+                if (c != Columnas::Clave) {
+                    const QString t = g.Texto(fila, c).trimmed();
+                    esperadas << (t.isEmpty() ? QByteArray("&nbsp") : t.toLatin1());
+                }
+        EXPECT_EQ(celdasEscritas(archivo), esperadas);
+    };
+    // Without changes on screen most lines are plain; then with changes.
+    comparar();
     g.FijarTexto(3, Columnas::Cuenta, QStringLiteral("9.9.99"));
     g.FijarTexto(4, Columnas::Debe, QStringLiteral("7"));
     g.FijarTexto(4, Columnas::Haber, QStringLiteral("-1234,5"));
     g.FijarTexto(9, Columnas::Descripcion, QStringLiteral("  Otra  "));
-    QString titulo;
-    const QString archivo = dir.ruta(QStringLiteral("pcc2.xls"));
-    ASSERT_TRUE(GeneraHTML(archivo, titulo, g));
-
-    QList<QByteArray> esperadas;
-    for (int fila = 1; fila < g.FilasGrid(); ++fila)
-        for (int c = 0; c < g.Columnas(); ++c)
-            if (c != Columnas::Clave) {
-                const QString t = g.Texto(fila, c).trimmed();
-                esperadas << (t.isEmpty() ? QByteArray("&nbsp") : t.toLatin1());
-            }
-    EXPECT_EQ(celdasEscritas(archivo), esperadas);
+    g.FijarTexto(8000, Columnas::Cuenta, QStringLiteral("8.8.88"));
+    comparar();
 }
 
 TEST(PlanillaControl, UnaGrillaVaciaEscribeElMarcoYLosTitulos) {
@@ -250,10 +266,10 @@ TEST(PlanillaControl, UnaGrillaVaciaEscribeElMarcoYLosTitulos) {
 
 TEST(PlanillaControl, CanceladaNoDejaArchivoAMedias) {
     const auto guion = ReiniciarProceso();
-    CargaAsientos::intervaloMs = 0; // the sign at every row
+    CargaAsientos::intervaloMs = 0; // the sign after every block of rows
     CarpetaTemporal dir;
     ModeloAsientos g;
-    grillaLarga(g, 400);
+    grillaLarga(g, 8000); // 24,000 rows: several blocks
     const QString archivo = dir.ruta(QStringLiteral("pcc2.xls"));
     QString titulo;
 
@@ -286,7 +302,7 @@ TEST(PlanillaControl, CanceladaNoDejaArchivoAMedias) {
     EXPECT_TRUE(GeneraHTML(archivo, titulo, g, &avance));
     EXPECT_EQ(avance.titulos,
               QStringList({QStringLiteral("Planilla Control de Comprobantes"), QString()}));
-    EXPECT_GT(avance.mostrados, 300);
+    EXPECT_GE(avance.mostrados, 5);
     const QString sinSigno = dir.ruta(QStringLiteral("sin.xls"));
     ASSERT_TRUE(GeneraHTML(sinSigno, titulo, g));
     QFile a(archivo), b(sinSigno);
