@@ -163,12 +163,21 @@ TEST_F(TotalesChicos, MientrasSeEscribeLaPlanillaLaGrillaNoCambiaYSeDiceQuePlani
     ejecutar();
     const int filas = f->Grilla().FilasGrid();
     ASSERT_GT(filas, 2);
-    CargaAsientos::intervaloMs = 0; // the sheet's sign at every row, events running
-    // "&Ejecutar >>>" pressed while the sheet is being written.
+    // An account typed and left in its editor when "Reporte" is pressed.
+    int fila = 1;
+    while (fila < filas && !f->Grilla().EsEditable(fila, Columnas::Cuenta))
+        ++fila;
+    ASSERT_LT(fila, filas);
+    clicEnCelda(fila, Columnas::Cuenta);
+    teclear(QStringLiteral("9.9.99"), false);
+    CargaAsientos::intervaloMs = 0; // the sheet's sign at every block, events running
+    // "&Ejecutar >>>" pressed and another cell clicked while the sheet is
+    // being written.
     bool pulsado = false;
     QTimer::singleShot(0, [&] {
         escribir("TC", QStringLiteral("RC"));
         ejecutar();
+        clicEnCelda(fila == 1 ? 2 : 1, Columnas::Descripcion);
         pulsado = true;
     });
     clicEnBarra("REPORTE");
@@ -176,7 +185,12 @@ TEST_F(TotalesChicos, MientrasSeEscribeLaPlanillaLaGrillaNoCambiaYSeDiceQuePlani
     EXPECT_EQ(f->sbStatusBar->Panel(QStringLiteral("MENSAJE"))->text(),
               QStringLiteral("Espere a que termine la planilla de control"));
     EXPECT_EQ(f->Grilla().FilasGrid(), filas);
-    EXPECT_TRUE(QFile::exists(dir.ruta(QStringLiteral("pcc2.xls"))));
+    // The typed account stayed in its cell before the sheet, which shows it.
+    EXPECT_FALSE(f->TxtEdit->isVisible());
+    EXPECT_EQ(texto(fila, Columnas::Cuenta), QStringLiteral("9.9.99"));
+    QFile hoja(dir.ruta(QStringLiteral("pcc2.xls")));
+    ASSERT_TRUE(hoja.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(hoja.readAll().contains("<TD>9.9.99<TD>"));
 }
 
 TEST_F(TotalesChicos, ImportesEnLaNotacionRegionalEnGrillaTotalesYPlanilla) {

@@ -603,7 +603,12 @@ void FrmTarquel::UtilVex1_click(const QString& texto) {
     } else if (t == QLatin1String("CONSULTAR")) {
         CmdConsultar();
     } else if (t == QLatin1String("REPORTE")) {
-        // The sheet lets events run under its sign: nothing may change the grid meanwhile.
+        // The sheet lets events run under its sign, and reads the grid from
+        // more than one thread: nothing may change the grid meanwhile. Text
+        // typed in a cell stays in it, as leaving the cell keeps it, and is
+        // in the sheet; with the editor closed, moving about the grid changes
+        // nothing.
+        cerrarEditor();
         cargando_ = escribiendoPlanilla_ = true;
         IgnorandoErrores([&] {
             AvanceVentana avance(*Picture1);
