@@ -38,7 +38,7 @@ protected:
     // The tooltip a pause of the mouse over a point of w brings up ("" for none).
     static QString ayudaEn(QWidget* w, const QPoint& p) {
         QToolTip::hideText();
-        QTest::qWaitFor([] { return !QToolTip::isVisible(); });
+        EXPECT_TRUE(QTest::qWaitFor([] { return !QToolTip::isVisible(); }));
         QHelpEvent pedido(QEvent::ToolTip, p, w->mapToGlobal(p));
         QApplication::sendEvent(w, &pedido);
         return QToolTip::isVisible() ? QToolTip::text() : QString();
