@@ -15,6 +15,7 @@
 #include <condition_variable>
 #include <exception>
 #include <mutex>
+#include <system_error>
 #include <thread>
 #include <utility>
 #include <vector>
@@ -88,14 +89,21 @@ private:
     // The helper threads, stopped and joined however Ejecutar leaves.
     class Helpers {
     public:
+        // A helper the system will not start is done without: the blocks
+        // are made by those that did start, the caller among them.
         template <class Hacer> Helpers(BloquesEnOrden& b, Hacer& hacer) : b_(b) {
-            for (int i = 1; i <= b.helpers_ && b.bloques_ > 1; ++i)
-                hilos_.emplace_back([&b, &hacer, i] {
-                    std::unique_lock<std::mutex> l(b.m_);
-                    while (!b.parar_ && b.siguiente_ < b.bloques_)
-                        if (!b.hacerUno(l, hacer, i))
-                            b.cambio_.wait(l);
-                });
+            for (int i = 1; i <= b.helpers_ && b.bloques_ > 1; ++i) {
+                try {
+                    hilos_.emplace_back([&b, &hacer, i] {
+                        std::unique_lock<std::mutex> l(b.m_);
+                        while (!b.parar_ && b.siguiente_ < b.bloques_)
+                            if (!b.hacerUno(l, hacer, i))
+                                b.cambio_.wait(l);
+                    });
+                } catch (const std::system_error&) {
+                    break;
+                }
+            }
         }
         ~Helpers() {
             {

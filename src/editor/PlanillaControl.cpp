@@ -126,21 +126,29 @@ bool GeneraHTML(const QString& archivo, QString& titulo, const ModeloAsientos& g
     SenalPlanilla senal(avance);
     bool salio = false, cancelada = false;
     auto hasta = [&](int bloque) { return std::min(filas, 1 + (bloque + 1) * kFilasPorBloque); };
-    BloquesEnOrden<SalidaPlanilla>(bloques, helpers)
-        .Ejecutar(
-            [&](int bloque, int hilo, SalidaPlanilla& s) {
-                s.vaciar();
-                porHilo[static_cast<std::size_t>(hilo)].Escribir(1 + bloque * kFilasPorBloque,
-                                                                 hasta(bloque), s);
-            },
-            [&](int bloque, const SalidaPlanilla& s) {
-                if (!volcar(s)) {
-                    salio = true;
-                    return false;
-                }
-                cancelada = senal.cancelada(hasta(bloque) - 1, filas);
-                return !cancelada;
-            });
+    try {
+        BloquesEnOrden<SalidaPlanilla>(bloques, helpers)
+            .Ejecutar(
+                [&](int bloque, int hilo, SalidaPlanilla& s) {
+                    s.vaciar();
+                    porHilo[static_cast<std::size_t>(hilo)].Escribir(1 + bloque * kFilasPorBloque,
+                                                                     hasta(bloque), s);
+                },
+                [&](int bloque, const SalidaPlanilla& s) {
+                    if (!volcar(s)) {
+                        salio = true;
+                        return false;
+                    }
+                    cancelada = senal.cancelada(hasta(bloque) - 1, filas);
+                    return !cancelada;
+                });
+    } catch (...) {
+        // Memory that ran out while a block was made: the sign goes with
+        // the sheet, whose file its destructor drops.
+        avance.Cerrar();
+        avance.LimpiarPorcentaje();
+        throw;
+    }
     if (salio) {
         avance.Cerrar();
         return false;
@@ -156,12 +164,20 @@ bool GeneraHTML(const QString& archivo, QString& titulo, const ModeloAsientos& g
     }
     marco.vaciar();
     marco.ascii(QLatin1StringView("</FONT>\r\n</TABLE>\r\n</BODY>\r\n</HTML>\r\n"));
-    bool escrito = false;
+    // The foot is written once; a Retry after it repeats only what failed.
+    bool escrito = false, pie = false;
     contrato.paso([&] {
-        marco.volcar(f);
-        if (ignorado || !f.Confirmar())
+        if (!pie) {
+            marco.volcar(f);
+            pie = true;
+        }
+        if (ignorado)
             throw ErrorVB(61,
                           QStringLiteral("No se pudo escribir todo el archivo ") + archivo + u'.');
+        if (!f.Confirmar())
+            throw ErrorVB(75, QStringLiteral("No se pudo poner la planilla en ") + archivo +
+                                  QStringLiteral(". Si está abierta en otro programa, "
+                                                 "ciérrela y elija Reintentar."));
         escrito = true;
     });
     return escrito;

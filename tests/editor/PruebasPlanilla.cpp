@@ -310,6 +310,31 @@ TEST(PlanillaControl, CanceladaNoDejaArchivoAMedias) {
     EXPECT_EQ(a.readAll(), b.readAll());
 }
 
+// When the sheet cannot take its place, the user is told why and Retry
+// puts it there once the obstacle is gone: whole, its foot written once.
+TEST(PlanillaControl, SiNoPuedeTomarSuLugarReintentarLaPone) {
+    const auto guion = ReiniciarProceso();
+    CarpetaTemporal dir;
+    ModeloAsientos g;
+    grillaLarga(g, 10);
+    const QString archivo = dir.ruta(QStringLiteral("pcc2.xls"));
+    ASSERT_TRUE(QDir().mkpath(archivo + QStringLiteral("/estorbo")));
+    guion->respuestas.enqueue(Respuestas::Reintentar);
+    guion->alMostrarMensaje = [&](const PromptRegistrado&) { QDir(archivo).removeRecursively(); };
+    QString titulo;
+    ASSERT_TRUE(GeneraHTML(archivo, titulo, g));
+    ASSERT_EQ(guion->prompts.size(), 1);
+    EXPECT_TRUE(guion->prompts[0].texto.contains(QStringLiteral("No se pudo poner la planilla en")))
+        << guion->prompts[0].texto.toStdString();
+    const QString sinEstorbo = dir.ruta(QStringLiteral("sin.xls"));
+    ASSERT_TRUE(GeneraHTML(sinEstorbo, titulo, g));
+    QFile a(archivo), b(sinEstorbo);
+    ASSERT_TRUE(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
+    EXPECT_EQ(a.readAll(), b.readAll());
+    EXPECT_EQ(QDir(dir.ruta()).entryList(QDir::Files | QDir::Hidden),
+              QStringList({QStringLiteral("pcc2.xls"), QStringLiteral("sin.xls")}));
+}
+
 TEST(PlanillaControl, SinProgramaQueLaAbraSeDiceDondeQuedo) {
     const auto guion = ReiniciarProceso();
     CarpetaTemporal dir;
