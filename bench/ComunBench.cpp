@@ -15,6 +15,18 @@ double Ahora() {
     return duration<double>(steady_clock::now().time_since_epoch()).count();
 }
 
+int LineasPedidas(int argc, char** argv, const char* programa) {
+    const int n = argc > 1 ? std::atoi(argv[1]) : 100000;
+    if (n >= 2)
+        return n;
+    std::fprintf(stderr, "uso: %s N   (N lineas, al menos 2)\n", programa);
+    return 0;
+}
+
+const char* Marca(bool cumple) {
+    return cumple ? "ok" : "NO";
+}
+
 Memoria LeerMemoria() {
     Memoria m;
     std::FILE* f = std::fopen("/proc/self/status", "r");

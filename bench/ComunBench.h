@@ -7,6 +7,12 @@
 
 double Ahora();
 
+// The number of lines asked for on the command line (100,000 when none);
+// 0 after telling how to call the program when it is under 2.
+int LineasPedidas(int argc, char** argv, const char* programa);
+// The mark of a goal: "ok" when met, "NO" when not.
+const char* Marca(bool cumple);
+
 // Resident and peak resident memory of the process, in bytes.
 struct Memoria {
     long long rss = 0;

@@ -13,6 +13,7 @@
 // The databases are written into a temporary folder on every run. With
 // --solo-demo only the demo database is measured.
 #include "BusquedaCodigo.h"
+#include "ComunBench.h"
 #include "GeneradorDemo.h"
 #include "PartesBusqueda.h"
 #include "SentenciasBusqueda.h"
@@ -23,7 +24,6 @@
 #include <QSignalBlocker>
 #include <QTemporaryDir>
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <sqlite3.h>
 #include <vector>
@@ -36,8 +36,7 @@ constexpr int kMuestras = 50;
 constexpr int kCuentasGrandes = 100000;
 
 double AhoraMs() {
-    using namespace std::chrono;
-    return duration<double, std::milli>(steady_clock::now().time_since_epoch()).count();
+    return 1000 * Ahora();
 }
 
 sqlite3* Abrir(const QString& archivo) {
@@ -235,7 +234,7 @@ int main(int argc, char** argv) {
     auto objetivo = [&](const char* texto, double valor, double limite) {
         const bool ok = valor <= limite;
         cumple = cumple && ok;
-        std::printf("  %-44s %8.3f <= %6.2f  %s\n", texto, valor, limite, ok ? "ok" : "NO");
+        std::printf("  %-44s %8.3f <= %6.2f  %s\n", texto, valor, limite, Marca(ok));
     };
     std::printf("\nObjetivos (p95 de una pulsación)\n");
     objetivo("demo: control / crudo", demo.p95Control / demo.p95Crudo, kObjetivoRatio);

@@ -307,10 +307,6 @@ template <typename M, typename F> M MejorDe(int veces, F&& medir) {
     return mejor;
 }
 
-QString Marca(bool cumple) {
-    return cumple ? QStringLiteral("ok") : QStringLiteral("NO");
-}
-
 double PorLinea(double valor, long lineas) {
     return lineas > 0 ? valor / static_cast<double>(lineas) : 0;
 }
@@ -321,11 +317,9 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
 
-    const int n = argc > 1 ? std::atoi(argv[1]) : 100000;
-    if (n < 2) {
-        std::fprintf(stderr, "uso: bench_carga N   (N lineas, al menos 2)\n");
+    const int n = LineasPedidas(argc, argv, "bench_carga");
+    if (n == 0)
         return 2;
-    }
     // Timings on a shared machine are noisy: the best of two runs (three
     // for small sizes, where a run is short).
     const int veces = n <= 200000 ? 3 : 2;
@@ -418,19 +412,19 @@ int main(int argc, char** argv) {
         std::printf("%-17s %9.3f %9s %12s %12.0f %10ld %13ld %7.1f %-2s %9.1f %11.3g%s\n", c.nombre,
                     m.segundos, qPrintable(colRatio), qPrintable(colSimple),
                     PorLinea(m.lineas, 1) / std::max(1e-9, m.segundos), m.lineas, m.comprobantes,
-                    extra, qPrintable(Marca(extra <= objetivoBytes)),
+                    extra, Marca(extra <= objetivoBytes),
                     PorLinea(static_cast<double>(m.bytesModelo), m.lineas),
                     PorLinea(m.sentencias, m.lineas), m.completa ? "" : "  (incompleta)");
     }
     for (const MedidaOrden& o : ordenes) {
         const double ratio = o.segundos / std::max(1e-9, cruda.segundos);
         std::printf("%-17s %9.3f %6.3f %-2s  (clic en el titulo de la columna %d)\n", o.nombre,
-                    o.segundos, ratio, qPrintable(Marca(ratio <= kObjetivoOrden)), o.columna);
+                    o.segundos, ratio, Marca(ratio <= kObjetivoOrden), o.columna);
     }
     const double primeras = ventana.primeras / std::max(1e-9, cruda.segundos);
     std::printf("ventana: primeras filas a la vista a los %.3f s, %.3f del crudo %s\n",
                 ventana.primeras, primeras,
-                qPrintable(Marca(ventana.primeras >= 0 && primeras <= kObjetivoPrimeras)));
+                Marca(ventana.primeras >= 0 && primeras <= kObjetivoPrimeras));
     std::printf("\nobjetivos (a 1.000.000 lineas): simple/crudo <= %.1f; B/l extra <= %.0f; "
                 "contiene_cuenta <= %.1f x simple; cuenta_principal <= %.1f x simple; "
                 "ventana/crudo <= %.1f, primeras filas <= %.2f x crudo, B/l extra <= %.0f; "

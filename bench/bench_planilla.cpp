@@ -95,11 +95,9 @@ template <typename F> Medida MejorDe(int veces, const QString& archivo, bool sob
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    const int n = argc > 1 ? std::atoi(argv[1]) : 100000;
-    if (n < 2) {
-        std::fprintf(stderr, "uso: bench_planilla N   (N lineas, al menos 2)\n");
+    const int n = LineasPedidas(argc, argv, "bench_planilla");
+    if (n == 0)
         return 2;
-    }
     const int veces = 5;
     bool generada = false;
     const QString carpeta = PrepararDatos(n, &generada);
@@ -160,8 +158,8 @@ int main(int argc, char** argv) {
     auto fila = [&](const char* nombre, const Medida& m, double r, bool objetivo) {
         std::printf("%-22s %9.3f %12lld", nombre, m.segundos, static_cast<long long>(datos.size()));
         if (objetivo)
-            std::printf(" %10.1f %-2s %6.2f %-2s", megas, megas <= kObjetivoMegas ? "ok" : "NO", r,
-                        r <= kObjetivoRatio ? "ok" : "NO");
+            std::printf(" %10.1f %-2s %6.2f %-2s", megas, Marca(megas <= kObjetivoMegas), r,
+                        Marca(r <= kObjetivoRatio));
         else
             std::printf(" %13s %9.2f", "", r);
         std::printf("%s\n", m.ok ? "" : "  (fallo)");

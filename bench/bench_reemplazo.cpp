@@ -127,10 +127,6 @@ struct Medidas {
     bool ok = true;
 };
 
-QString Marca(bool cumple) {
-    return cumple ? QStringLiteral("ok") : QStringLiteral("NO");
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -138,11 +134,9 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     EstablecerDialogos(DialogosSinVentanas());
 
-    const int n = argc > 1 ? std::atoi(argv[1]) : 100000;
-    if (n < 2) {
-        std::fprintf(stderr, "uso: bench_reemplazo N   (N lineas, al menos 2)\n");
+    const int n = LineasPedidas(argc, argv, "bench_reemplazo");
+    if (n == 0)
         return 2;
-    }
     const int veces = n <= 200000 ? 3 : 2;
 
     QString raiz = qEnvironmentVariable("TARQUEL_BENCH_DATOS");
@@ -239,12 +233,12 @@ int main(int argc, char** argv) {
     std::printf("%-15s %9s %11s\n", "medida", "segundos", "relacion");
     std::printf("%-15s %9.3f %11s\n", "consulta_cruda", m.cruda, "");
     std::printf("%-15s %9.3f %8.3f %s  (/ consulta_cruda)\n", "vista_previa", m.previa, ratioPrevia,
-                qPrintable(Marca(ratioPrevia <= kObjetivoVistaPrevia)));
+                Marca(ratioPrevia <= kObjetivoVistaPrevia));
     std::printf("%-15s %9.3f %11s\n", "sin_auditoria", m.desnudo, "1.00");
     std::printf("%-15s %9.3f %8.2f    (/ sin_auditoria)\n", "con_auditoria", m.conAuditoria,
                 m.conAuditoria / std::max(1e-9, m.desnudo));
     std::printf("%-15s %9.3f %8.2f %s  (/ sin_auditoria)\n", "completo", completo, ratio,
-                qPrintable(Marca(ratio <= kObjetivoCompleto)));
+                Marca(ratio <= kObjetivoCompleto));
     std::printf("%-15s %9.3f %8.2f    (/ sin_auditoria)\n", "deshacer", m.deshacer,
                 m.deshacer / std::max(1e-9, m.desnudo));
     std::printf("objetivos: completo <= %.1f x sin_auditoria a 100.000 lineas cambiadas; "

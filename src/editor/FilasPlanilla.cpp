@@ -153,26 +153,12 @@ private:
                                          "25262728293031323334353637383940414243444546474849"
                                          "50515253545556575859606162636465666768697071727374"
                                          "75767778798081828384858687888990919293949596979899";
-        static constexpr std::uint64_t kPotencias[] = {1ULL,
-                                                       10ULL,
-                                                       100ULL,
-                                                       1000ULL,
-                                                       10000ULL,
-                                                       100000ULL,
-                                                       1000000ULL,
-                                                       10000000ULL,
-                                                       100000000ULL,
-                                                       1000000000ULL,
-                                                       10000000000ULL,
-                                                       100000000000ULL,
-                                                       1000000000000ULL,
-                                                       10000000000000ULL,
-                                                       100000000000000ULL,
-                                                       1000000000000000ULL,
-                                                       10000000000000000ULL,
-                                                       100000000000000000ULL,
-                                                       1000000000000000000ULL,
-                                                       10000000000000000000ULL};
+        static constexpr auto kPotencias = [] {
+            std::array<std::uint64_t, 20> p{1};
+            for (std::size_t i = 1; i < p.size(); ++i)
+                p[i] = p[i - 1] * 10;
+            return p;
+        }();
         // log10 from the bits the number takes (1233 / 4096 is log10 2).
         const auto t = static_cast<std::size_t>((std::bit_width(a | 1) * 1233) >> 12);
         char* fin = p + std::max<std::size_t>(1, t + (a >= kPotencias[t] ? 1 : 0));
