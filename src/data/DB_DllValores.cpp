@@ -40,11 +40,7 @@ QString DB_Dll::SQLValue(const QVariant& Valor, const QString& Tipo) {
         // Four decimals at most, written without trailing zeros, always with
         // a decimal point.
         const double n = nulo ? 0.0 : UtilGeneral::ValorNumero(UtilGeneral::ValorTexto(Valor));
-        QString t = QString::number(n, 'f', 4);
-        while (t.endsWith(u'0'))
-            t.chop(1);
-        if (t.endsWith(u'.'))
-            t.chop(1);
+        QString t = UtilGeneral::SinCerosDecimales(QString::number(n, 'f', 4));
         if (t == QLatin1String("-0"))
             t = QStringLiteral("0");
         return UtilGeneral::Reemplazar(t, QStringLiteral(","), QStringLiteral("."));
@@ -52,7 +48,7 @@ QString DB_Dll::SQLValue(const QVariant& Valor, const QString& Tipo) {
     // The quoted form doubles the value's own apostrophes: nothing in it can
     // end the literal.
     if (Tipo == QLatin1String("'"))
-        return nulo ? QStringLiteral("NULL") : u'\'' + TextoSql::Comillas(Valor.toString()) + u'\'';
+        return nulo ? QStringLiteral("NULL") : TextoSql::Literal(Valor.toString());
     return nulo ? QStringLiteral("NULL") : Valor.toString();
 }
 

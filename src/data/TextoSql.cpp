@@ -6,6 +6,10 @@ QString Comillas(const QString& valor) {
     return QString(valor).replace(u'\'', QStringLiteral("''"));
 }
 
+QString Literal(const QString& valor) {
+    return u'\'' + Comillas(valor) + u'\'';
+}
+
 double ValorVal(const QString& valor) {
     QString t;
     for (const QChar c : valor)

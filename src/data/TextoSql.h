@@ -8,6 +8,8 @@ namespace TextoSql {
 // A value placed between apostrophes: its own apostrophes doubled, so that
 // nothing typed can end the literal.
 QString Comillas(const QString& valor);
+// The value as a text literal: between apostrophes, its own doubled.
+QString Literal(const QString& valor);
 // The leading number of a text (blanks skipped, empty or non-numeric text
 // giving 0), written back with a decimal point so the statement stays valid.
 QString FormaNumerica(const QString& valor);

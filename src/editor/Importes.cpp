@@ -68,14 +68,8 @@ QString ConDecimales(std::int64_t unidades, int decimales) {
 }
 
 QString Llano(std::int64_t unidades, int decimales) {
-    QString t = conPunto(unidades, std::clamp(decimales, 0, kMaxDecimales));
-    if (t.contains(u'.')) {
-        while (t.endsWith(u'0'))
-            t.chop(1);
-        if (t.endsWith(u'.'))
-            t.chop(1);
-    }
-    return Regional(t);
+    return Regional(UtilGeneral::SinCerosDecimales(
+        conPunto(unidades, std::clamp(decimales, 0, kMaxDecimales))));
 }
 
 QString Llano(const QVariant& valor) {

@@ -8,10 +8,6 @@ namespace RegistroCambios {
 namespace {
 const QString kNombre = QString::fromLatin1(kTabla);
 
-QString literal(const QString& valor) {
-    return u'\'' + TextoSql::Comillas(valor) + u'\'';
-}
-
 QChar codigo(Tabla t) {
     switch (t) {
     case Tabla::Asientos:
@@ -69,7 +65,7 @@ QString coincide(Tabla t, const QString& r, MotorBD motor) {
 // The live rows of a batch's table, as the record r.
 QString vivas(Tabla t, const QString& lote, const QString& r) {
     const QString p = r.isEmpty() ? QString() : r + u'.';
-    return p + QStringLiteral("Lote = ") + literal(lote) + QStringLiteral(" AND ") + p +
+    return p + QStringLiteral("Lote = ") + TextoSql::Literal(lote) + QStringLiteral(" AND ") + p +
            QStringLiteral("Tabla = '") + codigo(t) + QStringLiteral("' AND ") + p +
            QStringLiteral("Vigente = 1");
 }
@@ -78,7 +74,7 @@ QString vivas(Tabla t, const QString& lote, const QString& r) {
 QString yaNoTiene(Tabla t, const QString& r, const QString& cuenta, MotorBD motor) {
     const QString b = Nombre(t);
     return QStringLiteral("NOT EXISTS (SELECT 1 FROM ") + b + QStringLiteral(" WHERE ") + b +
-           QStringLiteral(".CUENTA = ") + literal(cuenta) + QStringLiteral(" AND ") +
+           QStringLiteral(".CUENTA = ") + TextoSql::Literal(cuenta) + QStringLiteral(" AND ") +
            coincide(t, r, motor) + u')';
 }
 
@@ -134,7 +130,7 @@ QStringList Creacion(MotorBD motor) {
 
 QString Purgar(const QDateTime& ahora) {
     return QStringLiteral("DELETE FROM ") + kNombre + QStringLiteral(" WHERE Fecha < ") +
-           literal(ahora.addDays(-7).toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
+           TextoSql::Literal(ahora.addDays(-7).toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
 }
 
 QString NuevoLote() {
@@ -151,8 +147,8 @@ QString Registrar(Tabla t, const QString& lote, const QDateTime& fecha, const QS
                                  "PERIODO,MES_OPERATIVO,NUMERO_ASIENTO,SECUENCIA,TIPO_REG,"
                                  "CuentaAntes,CuentaDespues,Vigente,TJ_NroSocio,TJ_NroCupon,"
                                  "TJ_Cuotas,TJ_Autorizo,TJ_Observaciones) SELECT ") +
-                  literal(lote) + u',' +
-                  literal(fecha.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))) +
+                  TextoSql::Literal(lote) + u',' +
+                  TextoSql::Literal(fecha.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))) +
                   QStringLiteral(",'") + codigo(t) + QStringLiteral("',") + b +
                   QStringLiteral(".TC,") + b + QStringLiteral(".SUCURSAL,") + b +
                   QStringLiteral(".NUMERO,") + b + QStringLiteral(".LETRA,");
@@ -161,7 +157,7 @@ QString Registrar(Tabla t, const QString& lote, const QDateTime& fecha, const QS
                                                         "SECUENCIA,TIPO_REG,");
     else
         sql += QStringLiteral("IDCOMPROBANTE,NULL,NULL,NULL,NULL,NULL,");
-    sql += QStringLiteral("CUENTA,") + literal(despues) + QStringLiteral(",1,");
+    sql += QStringLiteral("CUENTA,") + TextoSql::Literal(despues) + QStringLiteral(",1,");
     sql += tarjeta
                ? QStringLiteral("TJ_NroSocio,TJ_NroCupon,TJ_Cuotas,TJ_Autorizo,TJ_Observaciones")
                : QStringLiteral("NULL,NULL,NULL,NULL,NULL");
@@ -201,11 +197,11 @@ QString Apartar(Tabla t, const QString& lote, const QString& actual, MotorBD mot
 QString Volver(Tabla t, const QString& lote, const QString& desde, const QString& hacia,
                const QString& asignaciones, MotorBD motor) {
     const QString b = Nombre(t);
-    return QStringLiteral("UPDATE ") + b + QStringLiteral(" SET CUENTA = ") + literal(hacia) +
-           asignaciones + QStringLiteral(" WHERE CUENTA = ") + literal(desde) +
-           QStringLiteral(" AND EXISTS (SELECT 1 FROM ") + kNombre + QStringLiteral(" R WHERE ") +
-           vivas(t, lote, QStringLiteral("R")) + QStringLiteral(" AND ") +
-           coincide(t, QStringLiteral("R"), motor) + u')';
+    return QStringLiteral("UPDATE ") + b + QStringLiteral(" SET CUENTA = ") +
+           TextoSql::Literal(hacia) + asignaciones + QStringLiteral(" WHERE CUENTA = ") +
+           TextoSql::Literal(desde) + QStringLiteral(" AND EXISTS (SELECT 1 FROM ") + kNombre +
+           QStringLiteral(" R WHERE ") + vivas(t, lote, QStringLiteral("R")) +
+           QStringLiteral(" AND ") + coincide(t, QStringLiteral("R"), motor) + u')';
 }
 
 QString TarjetaRegistrada(const QString& lote, MotorBD motor) {
@@ -227,7 +223,7 @@ QString Identidades(const QString& lote) {
 QString Borrar(const QStringList& lotes) {
     QStringList l;
     for (const QString& lote : lotes)
-        l << literal(lote);
+        l << TextoSql::Literal(lote);
     return QStringLiteral("DELETE FROM ") + kNombre + QStringLiteral(" WHERE Lote IN (") +
            l.join(u',') + u')';
 }

@@ -23,10 +23,6 @@ public:
         qWarning().noquote() << titulo << ':' << texto;
         return RespuestaPorDefecto(estilo);
     }
-    int MensajeConLista(const QString& texto, int estilo, const QString& titulo,
-                        const ListaMensaje&) override {
-        return Mensaje(texto, estilo, titulo);
-    }
     QString Entrada(const QString&, const QString&, const QString&) override { return {}; }
     std::optional<QString> ElegirArchivo(const QString&, const QString&) override {
         return std::nullopt;

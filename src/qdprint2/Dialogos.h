@@ -90,9 +90,12 @@ public:
     // 4 Retry, 5 Ignore, 6 Yes, 7 No).
     virtual int Mensaje(const QString& texto, int estilo, const QString& titulo) = 0;
     // A message box that also offers a list of rows: its button opens them
-    // in a read-only window, as often as wanted, without answering.
+    // in a read-only window, as often as wanted, without answering. A side
+    // that cannot show the list asks the question alone.
     virtual int MensajeConLista(const QString& texto, int estilo, const QString& titulo,
-                                const ListaMensaje& lista) = 0;
+                                const ListaMensaje&) {
+        return Mensaje(texto, estilo, titulo);
+    }
     // An input box; empty text when cancelled.
     virtual QString Entrada(const QString& pregunta, const QString& titulo,
                             const QString& inicial) = 0;

@@ -14,7 +14,14 @@ QString textoDecimal(double d) {
     if (!t.contains(u'e'))
         return t;
     const int exponente = static_cast<int>(std::floor(std::log10(std::fabs(d))));
-    t = QString::number(d, 'f', std::clamp(14 - exponente, 0, 330));
+    return UtilGeneral::SinCerosDecimales(
+        QString::number(d, 'f', std::clamp(14 - exponente, 0, 330)));
+}
+} // namespace
+
+namespace UtilGeneral {
+
+QString SinCerosDecimales(QString t) {
     if (t.contains(u'.')) {
         while (t.endsWith(u'0'))
             t.chop(1);
@@ -23,9 +30,6 @@ QString textoDecimal(double d) {
     }
     return t;
 }
-} // namespace
-
-namespace UtilGeneral {
 
 QString ValorTexto(const QVariant& valor) {
     if (!valor.isValid() || valor.isNull())

@@ -14,6 +14,9 @@ namespace UtilGeneral {
 // Text of a field or value; empty text for null. A number is written with a
 // point and up to 15 significant digits, never in exponent form.
 QString ValorTexto(const QVariant& valor);
+// A number written with a decimal point, without the zeros that end its
+// decimals nor the point when none is left ("1.50" gives "1.5", "2.00" "2").
+QString SinCerosDecimales(QString t);
 // The leading number of a text, with four decimals; 0 for empty or non-numeric
 // text. A comma or a point may be the decimal separator.
 double ValorNumero(const QString& texto);

@@ -100,10 +100,11 @@ TEST_F(Configuracion, ColoresDeLaSesionYSuReparacion) {
         const QString fondo =
             base->valor(QStringLiteral("SELECT VALOR FROM TA_CONFIGURACION WHERE CLAVE='CFONDO'"));
         EXPECT_EQ(fondo == QStringLiteral("16774118"), c.reescribe) << fondo.toStdString();
-        if (c.reescribe)
+        if (c.reescribe) {
             EXPECT_EQ(base->valor(QStringLiteral(
                           "SELECT VALOR FROM TA_CONFIGURACION WHERE CLAVE='CLETRA'")),
                       QStringLiteral("0"));
+        }
     }
     EXPECT_EQ(sesion().gTablaConfiguracion, QStringLiteral("ta_configuracion"));
 }

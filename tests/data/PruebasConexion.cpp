@@ -280,8 +280,9 @@ TEST(Recordset, ConexionPorOdbcConElControladorSqliteDeDebian) {
                              {QString::fromUtf8(codigo)}, valor);
         ASSERT_EQ(valor.State(), 1) << codigo;
         EXPECT_EQ(valor.Eof(), codigo[0] == 'x') << codigo;
-        if (!valor.Eof())
+        if (!valor.Eof()) {
             EXPECT_EQ(valor.Texto(0), QString::fromUtf8(codigo));
+        }
     }
 }
 

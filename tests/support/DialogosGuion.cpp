@@ -3,11 +3,7 @@
 
 int DialogosGuion::Mensaje(const QString& texto, int estilo, const QString& titulo) {
     prompts.append({QStringLiteral("mensaje"), texto, titulo, estilo});
-    if (alMostrarMensaje)
-        alMostrarMensaje(prompts.last());
-    if (!respuestas.isEmpty())
-        return respuestas.dequeue();
-    return RespuestaPorDefecto(estilo);
+    return responder(estilo);
 }
 
 int DialogosGuion::MensajeConLista(const QString& texto, int estilo, const QString& titulo,
@@ -16,6 +12,12 @@ int DialogosGuion::MensajeConLista(const QString& texto, int estilo, const QStri
     listasOfrecidas.append(lista);
     if (!verListas.isEmpty() && verListas.dequeue())
         listasVistas.append(lista.filas());
+    return responder(estilo);
+}
+
+int DialogosGuion::responder(int estilo) {
+    if (alMostrarMensaje)
+        alMostrarMensaje(prompts.last());
     if (!respuestas.isEmpty())
         return respuestas.dequeue();
     return RespuestaPorDefecto(estilo);

@@ -54,4 +54,8 @@ public:
 
     // Texts of the message boxes shown so far.
     QStringList mensajes() const;
+
+private:
+    // The answer to the message box just recorded, the hook run first.
+    int responder(int estilo);
 };

@@ -34,9 +34,6 @@ QString proceso() {
         Programa::NombreEjecutable().trimmed() + u' ' + sesion().gParametroAdicional, 255);
 }
 
-QString literal(const QString& valor) {
-    return u'\'' + TextoSql::Comillas(valor) + u'\'';
-}
 } // namespace
 
 QString TextoFechaHora(const QDateTime& fecha) {
@@ -105,13 +102,13 @@ QString SentenciaModificaciones(const ModificacionesEnLote& m, const QString& tc
         idComprobante,
         QStringLiteral("0"),
         QStringLiteral("'M'"),
-        literal(TextoFechaHora(m.fecha)),
-        literal(sesion().gUsuarioLogeado),
-        literal(InfoSistema::NombreEquipo()),
-        literal(UtilGeneral::Recortar(m.descripcion, 255).trimmed()),
-        literal(proceso()),
-        literal(m.lote.left(25).trimmed()),
-        literal(m.cuenta.trimmed().left(15).trimmed()),
+        TextoSql::Literal(TextoFechaHora(m.fecha)),
+        TextoSql::Literal(sesion().gUsuarioLogeado),
+        TextoSql::Literal(InfoSistema::NombreEquipo()),
+        TextoSql::Literal(UtilGeneral::Recortar(m.descripcion, 255).trimmed()),
+        TextoSql::Literal(proceso()),
+        TextoSql::Literal(m.lote.left(25).trimmed()),
+        TextoSql::Literal(m.cuenta.trimmed().left(15).trimmed()),
     };
     return QStringLiteral("INSERT INTO V_MV_CPTEACCIONES (TC,IdComprobante,IdComplemento,"
                           "Tipo_accion,FECHAHORA,Usuario,PC,SYSTEMUSER,Proceso,ProcesoLote,"

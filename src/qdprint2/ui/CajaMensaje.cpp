@@ -5,9 +5,6 @@
 #include <QPushButton>
 
 namespace {
-QString tituloVentana(const QString& titulo) {
-    return titulo.isEmpty() ? QApplication::applicationName() : titulo;
-}
 
 // Caption and role of the button that gives an answer.
 std::pair<QString, QMessageBox::ButtonRole> BotonDeRespuesta(int respuesta) {
@@ -30,9 +27,13 @@ std::pair<QString, QMessageBox::ButtonRole> BotonDeRespuesta(int respuesta) {
 }
 } // namespace
 
+QString TituloVentana(const QString& titulo) {
+    return titulo.isEmpty() ? QApplication::applicationName() : titulo;
+}
+
 CajaMensaje::CajaMensaje(const QString& texto, int estilo, const QString& titulo, QWidget* parent)
     : QMessageBox(parent), botones_(BotonesDeEstilo(estilo)) {
-    setWindowTitle(tituloVentana(titulo));
+    setWindowTitle(TituloVentana(titulo));
     setText(
         QString(texto).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n'));
     switch (estilo & EstilosMensaje::MascaraIcono) {

@@ -7,6 +7,9 @@
 #include <QHash>
 #include <QMessageBox>
 
+// The title of a dialog: the program's name when none is given.
+QString TituloVentana(const QString& titulo);
+
 class CajaMensaje : public QMessageBox {
     Q_OBJECT
 public:

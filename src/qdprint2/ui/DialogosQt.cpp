@@ -18,12 +18,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace {
-QString tituloVentana(const QString& titulo) {
-    return titulo.isEmpty() ? QApplication::applicationName() : titulo;
-}
-} // namespace
-
 QString FiltroQt(const QString& filtro) {
     const int barra = filtro.indexOf(u'|');
     if (barra < 0)
@@ -49,7 +43,7 @@ int DialogosQt::MensajeConLista(const QString& texto, int estilo, const QString&
 QString DialogosQt::Entrada(const QString& pregunta, const QString& titulo,
                             const QString& inicial) {
     QInputDialog d;
-    d.setWindowTitle(tituloVentana(titulo));
+    d.setWindowTitle(TituloVentana(titulo));
     d.setLabelText(pregunta);
     d.setTextValue(inicial);
     d.setOkButtonText(QStringLiteral("Aceptar"));
