@@ -146,8 +146,7 @@ EscrituraLinea escribirUnaLinea(const QString& sql, const QString& clave, const 
             r.escrita = true;
         }
     } catch (const ErrorVB& e) {
-        const Conexion& cn = gDB().conexion();
-        r.fallo = ClasificarFallo(e, cn.Errors, cn.State() == 1);
+        r.fallo = FalloEnLaConexion(e);
     }
     return r;
 }

@@ -113,12 +113,11 @@ bool HistorialCambios::Preparar() {
         }
         preparado_ = true;
     } catch (const ErrorVB& e) {
-        const Conexion& cn = gDB().conexion();
         dialogos().Mensaje(
             MensajeFallo(QStringLiteral("No se modificó nada: falta la tabla ") + tabla +
                              QStringLiteral(", que guarda lo necesario para deshacer los "
                                             "cambios, y no se pudo crear"),
-                         ClasificarFallo(e, cn.Errors, cn.State() == 1)),
+                         FalloEnLaConexion(e)),
             EstilosMensaje::Exclamacion, kAviso);
         return false;
     }
@@ -222,9 +221,8 @@ bool HistorialCambios::aplicar(const CambioCuenta& c, bool deshacer, ModeloAsien
                            EstilosMensaje::Exclamacion, kAviso);
         return false;
     } catch (const ErrorVB& e) {
-        const Conexion& cn = gDB().conexion();
-        dialogos().Mensaje(MensajeFallo(queNo, ClasificarFallo(e, cn.Errors, cn.State() == 1)),
-                           EstilosMensaje::Exclamacion, kAviso);
+        dialogos().Mensaje(MensajeFallo(queNo, FalloEnLaConexion(e)), EstilosMensaje::Exclamacion,
+                           kAviso);
         return false;
     }
     const int enGrilla = grilla.CambiarCuentaDeLineas(

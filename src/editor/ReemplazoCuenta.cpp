@@ -26,6 +26,8 @@ QString FiltroReemplazo(const ParametrosConsulta& p, MotorBD motor) {
 }
 
 namespace {
+static_assert(Transaccion::kSeparador == ModeloAsientos::kSeparadorIdentidad,
+              "the lines read and the grid's lines are compared by the same identity");
 using namespace RegistroCambios;
 
 // The statement of each table up to the destination, and from it to the origin.
@@ -112,8 +114,7 @@ ResultadoReemplazo AplicarReemplazo(const CuentaReemplazo& origen, const CuentaR
                                      QStringLiteral(" -> ") + destino.codigo,
                                  destino.codigo, r.lote, FechaServidor()};
     long* const cuentas[] = {&r.asientos, &r.ventas, &r.compras};
-    const QString donde =
-        QStringLiteral("(CUENTA = '") + TextoSql::Comillas(origen.codigo) + QStringLiteral("') ");
+    const QString donde = CondicionOrigen(origen.codigo);
     const QString queNoSeHizo = QStringLiteral("El reemplazo no se hizo y ninguna tabla cambió. ");
     QString fase = QStringLiteral("No se pudo empezar la transacción");
     try {
@@ -156,10 +157,8 @@ ResultadoReemplazo AplicarReemplazo(const CuentaReemplazo& origen, const CuentaR
                            EstilosMensaje::Exclamacion, QStringLiteral("Aviso al operador"));
         return {};
     } catch (const ErrorVB& e) {
-        const Conexion& cn = gDB().conexion();
-        dialogos().Mensaje(
-            MensajeFallo(queNoSeHizo + fase, ClasificarFallo(e, cn.Errors, cn.State() == 1)),
-            EstilosMensaje::Exclamacion, QStringLiteral("Aviso al operador"));
+        dialogos().Mensaje(MensajeFallo(queNoSeHizo + fase, FalloEnLaConexion(e)),
+                           EstilosMensaje::Exclamacion, QStringLiteral("Aviso al operador"));
         return {};
     }
     historial.Agregar({r.lote,

@@ -38,20 +38,15 @@ QVariant Transaccion::Valor(const QString& sql) {
     return rs.Eof() ? QVariant() : rs.Valor(0);
 }
 
+FalloEscritura FalloEnLaConexion(const ErrorVB& error) {
+    const Conexion& cn = gDB().conexion();
+    return ClasificarFallo(error, cn.Errors, cn.State() == 1);
+}
+
 QSet<QString> Transaccion::Filas(const QString& sql) {
     QSet<QString> r;
-    Recordset rs;
-    rs.Open(texto(sql), &cn_, Cursores::SoloAdelante, Bloqueos::SoloLectura);
-    const int columnas = static_cast<int>(rs.Campos().size());
-    for (; !rs.Eof(); rs.MoveNext()) {
-        QString fila;
-        for (int i = 0; i < columnas; ++i) {
-            if (i > 0)
-                fila += QChar(kSeparador);
-            fila += rs.Texto(i);
-        }
-        r.insert(fila.toUpper());
-    }
+    for (const QStringList& fila : Leer(sql))
+        r.insert(fila.join(QChar(kSeparador)).toUpper());
     return r;
 }
 

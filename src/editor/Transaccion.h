@@ -3,6 +3,7 @@
 // statements run on the connection itself, so no recovery can repeat one of
 // them outside the transaction after a lost link; unless it is confirmed, the
 // transaction is rolled back when the object goes.
+#include "FallosEscritura.h"
 #include <QList>
 #include <QSet>
 #include <QString>
@@ -10,6 +11,11 @@
 #include <QVariant>
 
 class Conexion;
+class ErrorVB;
+
+// What kind of failure a write on the main connection met, read from the
+// connection's own errors and state at once, while they still tell it.
+FalloEscritura FalloEnLaConexion(const ErrorVB& error);
 
 class Transaccion {
 public:

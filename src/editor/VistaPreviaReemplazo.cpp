@@ -4,10 +4,13 @@
 #include "Totales.h"
 #include <QDate>
 
+QString CondicionOrigen(const QString& origen) {
+    return QStringLiteral("(CUENTA = ") + TextoSql::Literal(origen) + QStringLiteral(") ");
+}
+
 namespace {
 QString donde(const QString& origen, const QString& filtro) {
-    return QStringLiteral(" WHERE (CUENTA = '") + TextoSql::Comillas(origen) +
-           QStringLiteral("') ") + filtro;
+    return QStringLiteral(" WHERE ") + CondicionOrigen(origen) + filtro;
 }
 
 // Runs a query and hands its rows to leer; false when it could not be opened.

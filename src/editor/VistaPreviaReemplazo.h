@@ -14,6 +14,10 @@ struct VistaPrevia {
     double haber = 0;
 };
 
+// The condition on the origin account that the preview and the updates
+// share, before the replacement's filter: "(CUENTA = 'origen') ".
+QString CondicionOrigen(const QString& origen);
+
 // The rows of the three tables that hold origen under the replacement's
 // filter, counted and summed. nullopt when a query failed (the data layer
 // has told the user).
