@@ -2,12 +2,13 @@
 #include "ContratoErrores.h"
 #include "DB_Dll.h"
 #include "ModeloAsientos.h"
+#include "RegistroCambios.h"
 #include "TextoSql.h"
 #include <QDateTime>
 
 QString AutorDelCambio(const DatosComprobante& c, const QString& cargada, const QString& actual) {
     using TextoSql::Comillas;
-    const QString desde = QStringLiteral(": ") + cargada.trimmed() + QStringLiteral(" -> ");
+    const QString desde = RegistroCambios::CambioDesde(cargada.trimmed());
     QString mejor;
     QDateTime cuando;
     IgnorandoErrores([&] {

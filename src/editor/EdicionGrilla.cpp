@@ -126,9 +126,8 @@ EscrituraLinea escribirUnaLinea(const QString& sql, const QString& clave, const 
     using namespace RegistroCambios;
     EscrituraLinea r;
     const MotorBD motor = gDB().motor();
-    const ModificacionesEnLote m{QStringLiteral("Imputación: ") + c.antes + QStringLiteral(" -> ") +
-                                     c.despues,
-                                 c.despues, c.lote, FechaServidor()};
+    const ModificacionesEnLote m =
+        Modificacion(QStringLiteral("Imputación"), c.antes, c.despues, c.lote);
     try {
         Transaccion t;
         const long registradas = t.Ejecutar(

@@ -183,10 +183,9 @@ bool HistorialCambios::aplicar(const CambioCuenta& c, bool deshacer, ModeloAsien
     const QString desde = deshacer ? c.despues : c.antes;
     const QString hacia = deshacer ? c.antes : c.despues;
     const QString hecho = deshacer ? QStringLiteral("Se deshizo: ") : QStringLiteral("Se rehízo: ");
-    const ModificacionesEnLote m{(deshacer ? QStringLiteral("Deshace imputación: ")
-                                           : QStringLiteral("Rehace imputación: ")) +
-                                     desde + QStringLiteral(" -> ") + hacia,
-                                 hacia, c.lote, FechaServidor()};
+    const ModificacionesEnLote m = Modificacion(deshacer ? QStringLiteral("Deshace imputación")
+                                                         : QStringLiteral("Rehace imputación"),
+                                                desde, hacia, c.lote);
     const MotorBD motor = gDB().motor();
     QString tarjeta;
     if (c.esCorreccion)

@@ -110,9 +110,8 @@ ResultadoReemplazo AplicarReemplazo(const CuentaReemplazo& origen, const CuentaR
     const MotorBD motor = gDB().motor();
     ResultadoReemplazo r;
     r.lote = NuevoLote();
-    const ModificacionesEnLote m{QStringLiteral("Imputación: ") + origen.codigo +
-                                     QStringLiteral(" -> ") + destino.codigo,
-                                 destino.codigo, r.lote, FechaServidor()};
+    const ModificacionesEnLote m =
+        Modificacion(QStringLiteral("Imputación"), origen.codigo, destino.codigo, r.lote);
     long* const cuentas[] = {&r.asientos, &r.ventas, &r.compras};
     const QString donde = CondicionOrigen(origen.codigo);
     const QString queNoSeHizo = QStringLiteral("El reemplazo no se hizo y ninguna tabla cambió. ");

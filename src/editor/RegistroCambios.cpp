@@ -133,6 +133,15 @@ QString Purgar(const QDateTime& ahora) {
            TextoSql::Literal(ahora.addDays(-7).toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
 }
 
+ModificacionesEnLote Modificacion(const QString& que, const QString& desde, const QString& hacia,
+                                  const QString& lote) {
+    return {que + CambioDesde(desde) + hacia, hacia, lote, FechaServidor()};
+}
+
+QString CambioDesde(const QString& desde) {
+    return QStringLiteral(": ") + desde + QStringLiteral(" -> ");
+}
+
 QString NuevoLote() {
     // The time to the millisecond and 32 random bits: 23 characters.
     return QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyMMddHHmmsszzz")) +

@@ -37,6 +37,14 @@ QString Purgar(const QDateTime& ahora);
 // at most.
 QString NuevoLote();
 
+// The audit rows of a change of account from desde to hacia: described as
+// "<que>: desde -> hacia" (que: "Imputación", "Deshace imputación", ...),
+// dated by the server's clock now.
+ModificacionesEnLote Modificacion(const QString& que, const QString& desde, const QString& hacia,
+                                  const QString& lote);
+// What every such description holds for a change from desde, to find it.
+QString CambioDesde(const QString& desde);
+
 // Records the rows of tabla that the condition donde (the text after WHERE)
 // reaches and that are about to take the account despues. With tarjeta the
 // card data of the lines is kept too.
