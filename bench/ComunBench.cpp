@@ -58,11 +58,15 @@ long long CrecimientoPico(const Memoria& antes) {
     return std::max(0LL, despues.pico - antes.rss);
 }
 
-QString PrepararDatos(int n, bool* generada) {
+QString CarpetaDatos(const QString& nombre) {
     QString raiz = qEnvironmentVariable("TARQUEL_BENCH_DATOS");
     if (raiz.isEmpty())
         raiz = QCoreApplication::applicationDirPath() + QStringLiteral("/../bench-datos");
-    const QString carpeta = QDir::cleanPath(QDir(raiz).absoluteFilePath(QString::number(n)));
+    return QDir::cleanPath(QDir(raiz).absoluteFilePath(nombre));
+}
+
+QString PrepararDatos(int n, bool* generada) {
+    const QString carpeta = CarpetaDatos(QString::number(n));
     const QString marca = carpeta + QStringLiteral("/completa");
     *generada = false;
     if (QFileInfo::exists(marca) && QFileInfo::exists(carpeta + QStringLiteral("/DEMO.db")) &&

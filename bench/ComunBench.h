@@ -4,6 +4,7 @@
 #include "CargaAsientos.h"
 #include <QCoreApplication>
 #include <QString>
+#include <algorithm>
 
 double Ahora();
 
@@ -24,6 +25,9 @@ Memoria LeerMemoria();
 Memoria EmpezarMedidaMemoria();
 long long CrecimientoPico(const Memoria& antes);
 
+// A folder of the benchmarks' data: $TARQUEL_BENCH_DATOS/nombre, by default
+// bench-datos/nombre next to the executable's folder.
+QString CarpetaDatos(const QString& nombre);
 // The folder of the demo databases of n lines ($TARQUEL_BENCH_DATOS/n, by
 // default bench-datos/n next to the executable's folder), generated when
 // missing. A marker file written after a complete generation tells a usable
@@ -31,6 +35,21 @@ long long CrecimientoPico(const Memoria& antes);
 QString PrepararDatos(int n, bool* generada);
 // Opens the program's connection on the demo database of a folder.
 bool Conectar(const QString& carpeta);
+
+// The best time of `veces` runs; the memory figures are the largest seen.
+template <typename M, typename F> M MejorDe(int veces, F&& medir) {
+    M mejor = medir();
+    for (int i = 1; i < veces; ++i) {
+        M otra = medir();
+        const long long crecimiento = std::max(mejor.crecimiento, otra.crecimiento);
+        if (otra.segundos < mejor.segundos)
+            mejor = otra;
+        mejor.crecimiento = crecimiento;
+        if constexpr (requires { mejor.retenido; })
+            mejor.retenido = std::max(mejor.retenido, otra.retenido);
+    }
+    return mejor;
+}
 
 // The progress sign as the window runs it: window events run at every slice,
 // and it never asks to cancel.

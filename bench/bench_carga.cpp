@@ -292,21 +292,6 @@ std::vector<MedidaOrden> OrdenarEnVentana(const ParametrosConsulta& p) {
     return r;
 }
 
-// The best time of `veces` runs; the memory figures are the largest seen.
-template <typename M, typename F> M MejorDe(int veces, F&& medir) {
-    M mejor = medir();
-    for (int i = 1; i < veces; ++i) {
-        M otra = medir();
-        const long long crecimiento = std::max(mejor.crecimiento, otra.crecimiento);
-        if (otra.segundos < mejor.segundos)
-            mejor = otra;
-        mejor.crecimiento = crecimiento;
-        if constexpr (requires { mejor.retenido; })
-            mejor.retenido = std::max(mejor.retenido, otra.retenido);
-    }
-    return mejor;
-}
-
 double PorLinea(double valor, long lineas) {
     return lineas > 0 ? valor / static_cast<double>(lineas) : 0;
 }

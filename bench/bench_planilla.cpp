@@ -71,23 +71,14 @@ Medida PasadaSimple(const QString& archivo, const QByteArray& datos) {
 // The best of some runs, each started with nothing left to write back;
 // without an earlier file, the file is removed before each run.
 template <typename F> Medida MejorDe(int veces, const QString& archivo, bool sobre, F&& medir) {
-    auto correr = [&] {
+    return ::MejorDe<Medida>(veces, [&] {
         if (!sobre)
             QFile::remove(archivo);
         // Earlier runs' bytes on disk first: their write-back would take the
         // processors from the run measured.
         ::sync();
         return medir();
-    };
-    Medida mejor = correr();
-    for (int i = 1; i < veces; ++i) {
-        const Medida otra = correr();
-        const long long crecimiento = std::max(mejor.crecimiento, otra.crecimiento);
-        if (otra.segundos < mejor.segundos)
-            mejor = otra;
-        mejor.crecimiento = crecimiento;
-    }
-    return mejor;
+    });
 }
 
 } // namespace

@@ -139,11 +139,7 @@ int main(int argc, char** argv) {
         return 2;
     const int veces = n <= 200000 ? 3 : 2;
 
-    QString raiz = qEnvironmentVariable("TARQUEL_BENCH_DATOS");
-    if (raiz.isEmpty())
-        raiz = QCoreApplication::applicationDirPath() + QStringLiteral("/../bench-datos");
-    const QString carpeta = QDir::cleanPath(
-        QDir(raiz).absoluteFilePath(QStringLiteral("reemplazo-") + QString::number(n)));
+    const QString carpeta = CarpetaDatos(QStringLiteral("reemplazo-") + QString::number(n));
     if (!QDir().mkpath(carpeta)) {
         std::fprintf(stderr, "no se crea la carpeta %s\n", qPrintable(carpeta));
         return 1;

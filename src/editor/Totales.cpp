@@ -69,10 +69,9 @@ QString FmtMoneda(const QString& valor, int decimales, bool separadores, int anc
     l.setNumberOptions(QLocale::OmitGroupSeparator);
     // Rounded on the decimal value, half away from zero: 0.285 gives 0.29,
     // where rounding its binary double would give 0.28.
-    QString r =
-        n <= Importes::kMaxDecimales
-            ? Importes::ConDecimales(Importes::EnUnidades(UtilGeneral::ValorNumero(valor), n), n)
-            : l.toString(redondear(UtilGeneral::ValorNumero(valor), n), 'f', n);
+    QString r = n <= Importes::kMaxDecimales
+                    ? Importes::ConDecimales(Importes::EnUnidades(valor, n), n)
+                    : l.toString(redondear(UtilGeneral::ValorNumero(valor), n), 'f', n);
     if (separadores) {
         // Thousands grouped every three digits, whatever the locale's own rule.
         const int signo =
